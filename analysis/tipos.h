@@ -1,6 +1,7 @@
 #pragma once
 // Arrays of the frame model, indexed from 1 as the engineering procedures are
 // written: entry 0 exists and stays unused.
+#include <cstddef>
 #include <vector>
 
 namespace galeria {
@@ -10,13 +11,13 @@ using Vinteiro = std::vector<int>;
 using Mreal = std::vector<Vreal>;        // [row][column]
 using Minteiro = std::vector<Vinteiro>;  // [row][column]
 
-inline Vreal criarVreal(int n) { return Vreal(static_cast<size_t>(n) + 1, 0.0); }
-inline Vinteiro criarVinteiro(int n) { return Vinteiro(static_cast<size_t>(n) + 1, 0); }
+inline Vreal criarVreal(int n) { return Vreal(static_cast<std::size_t>(n) + 1, 0.0); }
+inline Vinteiro criarVinteiro(int n) { return Vinteiro(static_cast<std::size_t>(n) + 1, 0); }
 inline Mreal criarMreal(int linhas, int colunas) {
-  return Mreal(static_cast<size_t>(linhas) + 1, criarVreal(colunas));
+  return Mreal(static_cast<std::size_t>(linhas) + 1, criarVreal(colunas));
 }
 inline Minteiro criarMinteiro(int linhas, int colunas) {
-  return Minteiro(static_cast<size_t>(linhas) + 1, criarVinteiro(colunas));
+  return Minteiro(static_cast<std::size_t>(linhas) + 1, criarVinteiro(colunas));
 }
 
 // Load cases: the column of every case matrix.
