@@ -20,10 +20,11 @@ inline TModeloEF modeloCalculado(const TProjeto& p) {
   return m;
 }
 
-// A load case symmetric about the vertical axis of the section (kN, cm):
-// a pressure q on the top slab (downwards), a lateral pressure growing
-// linearly from ph at the top to ph + dph at the base on both walls
-// (inwards), and the slab's own weight peso per cm.
+// A load case symmetric about the vertical axis of the section, as nodal
+// forces (kN) from loads per cm of centre line (kN/cm) times the influence
+// lengths: q on the top slab (downwards), a lateral load growing linearly
+// from ph at the top to ph + dph at the base on both walls (inwards), and
+// peso on the bottom slab (downwards).
 inline void cargaSimetrica(TModeloEF& m, int caso, double q, double ph, double dph,
                            double peso = 0.0) {
   const int n = m.nNos;
