@@ -73,4 +73,20 @@ inline double somaHorizontalEsquerda(const TModeloEF& m, int c) {
   return somaCargas(m, c, m.noSupEsq, m.nNos + 1, 2);
 }
 
+// Case factors of the default criteria, written out: αG, αS, αQ, αW, αSh,
+// K (ka or ko), αQh.
+struct LinhaFatores {
+  int caso;
+  double g, s, q, agua, sh;
+  bool ko;
+  double qh;
+};
+inline const LinhaFatores tabelaFatores[] = {
+    {1, 1.30, 1.35, 1.50, 1.20, 1.00, false, 0.00}, {2, 1.00, 1.00, 0.00, 0.00, 1.35, true, 1.50},
+    {3, 1.30, 1.35, 1.50, 0.00, 1.35, true, 1.50},  {5, 1.00, 1.00, 0.50, 1.00, 1.00, false, 0.00},
+    {6, 1.00, 1.00, 0.00, 0.00, 1.00, true, 0.50},  {7, 1.00, 1.00, 0.50, 0.00, 1.00, true, 0.50},
+    {8, 1.00, 1.00, 0.80, 1.00, 1.00, false, 0.00}, {9, 1.00, 1.00, 0.00, 0.00, 1.00, true, 0.80},
+    {10, 1.00, 1.00, 0.80, 0.00, 1.00, true, 0.80},
+};
+
 }  // namespace galeria::teste
