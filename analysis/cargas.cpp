@@ -40,15 +40,14 @@ double calcularAlturaEquivalente(const TProjeto& p) {
   const double pavimento = valorFinito(p.Instalacao.hpav) * 100.0;
   const double gamaSolo = valorFinito(p.Instalacao.gamaS) / 1'000'000.0;
   // Pavement of 25 kN/m³ counted as fill of the same weight.
-  const double pavimentoComoSolo =
-      gamaSolo > 0.0 ? pavimento * 0.000025 / gamaSolo : pavimento;
+  const double pavimentoComoSolo = gamaSolo > 0.0 ? pavimento * 0.000025 / gamaSolo : pavimento;
   return arredondar2(valorFinito(h + pavimentoComoSolo));
 }
 
 bool modeloDimensionado(const TModeloEF& m) {
   const int n = m.nNos;
-  if (n < 1 || !(1 <= m.noInfDir && m.noInfDir <= m.noSupDir && m.noSupDir <= m.noSupEsq &&
-                 m.noSupEsq <= n))
+  if (n < 1 ||
+      !(1 <= m.noInfDir && m.noInfDir <= m.noSupDir && m.noSupDir <= m.noSupEsq && m.noSupEsq <= n))
     return false;
   const auto tamanho = [](const auto& v, int minimo) {
     return v.size() >= static_cast<size_t>(minimo) + 1;
@@ -88,8 +87,9 @@ void cargasPermanentes(const TProjeto& p, TModeloEF& m, TCargasCalculo& cargas,
       const double pesoLaje = gamaConcreto * hc * infl;
       const double solo = gamaSolo * heq * infl;
       const double sobrecarga = qs * infl;
-      m.cargaNodal[3 * w - 1][c] = valorFinito(
-          -(f.pesoProprio * pesoLaje + fa * f.soloVertical * solo + fa * f.sobrecargaVertical * sobrecarga));
+      m.cargaNodal[3 * w - 1][c] =
+          valorFinito(-(f.pesoProprio * pesoLaje + fa * f.soloVertical * solo +
+                        fa * f.sobrecargaVertical * sobrecarga));
     }
 
     // Horizontal pressure on a wall node, positive outwards: water pushes out,

@@ -147,8 +147,7 @@ void aplicarParedes(TDestino& d, const TModeloEF& m, Pressao pressao) {
 }
 
 void pressaoSobreLaje(TDestino& d, const TModeloEF& m, double pressao) {
-  for (int k = m.noSupDir; k <= m.noSupEsq; ++k)
-    d.laje(k, pressao * m.inflSuperior[k] * 100.0);
+  for (int k = m.noSupDir; k <= m.noSupEsq; ++k) d.laje(k, pressao * m.inflSuperior[k] * 100.0);
 }
 
 void rodoviario(const TProjeto& p, TDestino& d, const TModeloEF& m, double heq) {
@@ -174,8 +173,8 @@ void rodoviario(const TProjeto& p, TDestino& d, const TModeloEF& m, double heq) 
 void parcial(const TProjeto& p, TDestino& d, const TModeloEF& m, double heq) {
   const TLaje l = laje(m);
   const double ar = valorFinito(p.Sobrecarga.a) * 100.0, br = valorFinito(p.Sobrecarga.b) * 100.0;
-  const double b0 = 1.4 * std::max(heq, 0.0) + std::sqrt(std::max(ar * br, 0.0)) +
-                    valorFinito(p.Geometria.hc);
+  const double b0 =
+      1.4 * std::max(heq, 0.0) + std::sqrt(std::max(ar * br, 0.0)) + valorFinito(p.Geometria.hc);
   const double bw = larguraEfetiva(b0, l.vao, comprimentoPeca(p.Geometria.comprimento) * 100.0);
   if (!(bw > 0.0)) return;  // no span and no width: nothing carries the load
   const double w = valorFinito(p.Sobrecarga.Q) / bw;

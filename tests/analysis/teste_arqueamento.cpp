@@ -151,8 +151,11 @@ TEST(Arqueamento, SoloSemAtritoOuValaSemLarguraNaoArqueiam) {
     int tipo;
     double ka, mi, bv;
   };
-  const Caso casos[] = {{1, 1.0, 0.0, 3.00}, {2, 1.0, 0.0, 3.00}, {1, 0.3333, 0.5774, 0.0},
-                        {1, 0.3333, -0.5774, 3.00}, {2, 0.3333, -0.5774, 3.00}};
+  const Caso casos[] = {{1, 1.0, 0.0, 3.00},
+                        {2, 1.0, 0.0, 3.00},
+                        {1, 0.3333, 0.5774, 0.0},
+                        {1, 0.3333, -0.5774, 3.00},
+                        {2, 0.3333, -0.5774, 3.00}};
   for (const Caso& c : casos) {
     TProjeto p = projetoArqueamento(c.tipo, 5.00);
     p.Instalacao.ka = c.ka;
@@ -169,7 +172,8 @@ TEST(Arqueamento, SemMudancaDeSinalInterrompeEDeixaFatorUm) {
   TProjeto p = projetoArqueamento(2, 5.00);
   p.Tipo.rr = -1.0;  // f < 0 at both ends of [0, 1000]
   const Resultado r = arquear(p);
-  const std::vector<std::string> esperadas{"", "O dimensionamento está fora dos domínios 2, 3 ou 4", ""};
+  const std::vector<std::string> esperadas{"", "O dimensionamento está fora dos domínios 2, 3 ou 4",
+                                           ""};
   EXPECT_EQ(r.registro.linhas, esperadas);
   EXPECT_EQ(r.registro.repinturas, 1);
   EXPECT_TRUE(r.interrompido);

@@ -13,10 +13,10 @@
 namespace galeria {
 namespace {
 
+using teste::LinhaFatores;
 using teste::somaHorizontalDireita;
 using teste::somaHorizontalEsquerda;
 using teste::somaVerticalLaje;
-using teste::LinhaFatores;
 using teste::tabelaFatores;
 
 // 3,20 × 2,20 m, 15 cm members without haunches: 17 elements on each slab,
@@ -87,12 +87,17 @@ TEST(CargasPermanentes, SoloEmServicoUsaOFatorDoPesoProprio) {
   cargasPermanentes(p, m, c, registro);
   const double ka = p.Instalacao.ka, ko = p.Instalacao.ko;
   for (const int caso : {5, 7, 8, 10})
-    EXPECT_NEAR(somaVerticalLaje(m, caso), -1.2 * (25e-6 * 15.0 + 18e-6 * heq) * larguraB * 100.0, 1e-9);
-  EXPECT_NEAR(somaHorizontalDireita(m, 6), -1.2 * ko * 18e-6 * (heq * alturaH + somaInflProf) * 100.0, 1e-9);
-  EXPECT_NEAR(somaHorizontalDireita(m, 9), -1.2 * ko * 18e-6 * (heq * alturaH + somaInflProf) * 100.0, 1e-9);
+    EXPECT_NEAR(somaVerticalLaje(m, caso), -1.2 * (25e-6 * 15.0 + 18e-6 * heq) * larguraB * 100.0,
+                1e-9);
+  EXPECT_NEAR(somaHorizontalDireita(m, 6),
+              -1.2 * ko * 18e-6 * (heq * alturaH + somaInflProf) * 100.0, 1e-9);
+  EXPECT_NEAR(somaHorizontalDireita(m, 9),
+              -1.2 * ko * 18e-6 * (heq * alturaH + somaInflProf) * 100.0, 1e-9);
   // Minimum horizontal pressure with factor 1, water with the ELS factor.
-  EXPECT_NEAR(somaHorizontalDireita(m, 5),
-              1.2 * 10e-6 * somaInflProf * 100.0 - ka * 18e-6 * (heq * alturaH + somaInflProf) * 100.0, 1e-9);
+  EXPECT_NEAR(
+      somaHorizontalDireita(m, 5),
+      1.2 * 10e-6 * somaInflProf * 100.0 - ka * 18e-6 * (heq * alturaH + somaInflProf) * 100.0,
+      1e-9);
 }
 
 TEST(CargasPermanentes, CargasSimetricasNoAnelSimetrico) {
@@ -171,9 +176,11 @@ TEST(CargasPermanentes, AguaSoNoArranjoVmaxHmin) {
     EXPECT_NEAR(agua, cs.fatorAgua * 10e-6 * somaInflProf * 100.0, 1e-12)
         << cs.finalidade << " caso " << cs.caso;
     // Water pushes both walls outwards, and never at the top corner.
-    const double aguaEsq = somaHorizontalEsquerda(com, cs.caso) - somaHorizontalEsquerda(sem, cs.caso);
+    const double aguaEsq =
+        somaHorizontalEsquerda(com, cs.caso) - somaHorizontalEsquerda(sem, cs.caso);
     EXPECT_NEAR(aguaEsq, -agua, 1e-12);
-    EXPECT_EQ(com.cargaNodal[3 * com.noSupDir - 2][cs.caso], sem.cargaNodal[3 * sem.noSupDir - 2][cs.caso]);
+    EXPECT_EQ(com.cargaNodal[3 * com.noSupDir - 2][cs.caso],
+              sem.cargaNodal[3 * sem.noSupDir - 2][cs.caso]);
   }
 }
 

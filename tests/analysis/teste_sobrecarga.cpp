@@ -125,18 +125,20 @@ TEST(Sobrecarga, VeiculoAbaixoDe1mUsaFaixasDeRoda) {
   const TVeiculo v = veiculoDaClasse(30);
   const double k = p.Instalacao.ko;
   EXPECT_NEAR(a.parede(a.antes.noSupDir, 2),
-              -1.5 * k * pressaoEspraiada(v, 99.99) * a.antes.inflDireita[a.antes.noSupDir] * 100, 1e-12);
+              -1.5 * k * pressaoEspraiada(v, 99.99) * a.antes.inflDireita[a.antes.noSupDir] * 100,
+              1e-12);
   for (int no = a.antes.noInfDir + 1; no < a.antes.noSupDir - 1; ++no) {
     const double z = a.antes.yNo[a.antes.noSupDir] - a.antes.yNo[no];
-    EXPECT_NEAR(a.parede(no, 2), -1.5 * k * pressaoEspraiada(v, 99.99 + z) * a.antes.inflDireita[no] * 100,
-                1e-12);
+    EXPECT_NEAR(a.parede(no, 2),
+                -1.5 * k * pressaoEspraiada(v, 99.99 + z) * a.antes.inflDireita[no] * 100, 1e-12);
     EXPECT_LT(-a.parede(no, 2), -a.parede(no + 1, 2));
   }
   EXPECT_NEAR(a.somaEsquerda(2), -a.somaDireita(2), 1e-12);
 
   // 100,00 spreads over the whole slab.
   const TProjeto p100 = projeto(100.0, 1);
-  EXPECT_EQ(sobrecarga(p100, teste::anelRetangular(p100, 17, 12)).nosDaLajeCarregados(1).size(), 18u);
+  EXPECT_EQ(sobrecarga(p100, teste::anelRetangular(p100, 17, 12)).nosDaLajeCarregados(1).size(),
+            18u);
 }
 
 TEST(Sobrecarga, TresFaixasQuandoOVaoComportaOsEixos) {
@@ -163,9 +165,10 @@ TEST(Sobrecarga, TamanhoDaFaixaPelaParidade) {
     bool impar;
     int tb;
   } casos[] = {
-      {5.5 * d, d, true, 4},  {5.5 * d, d, false, 5}, {6.2 * d, d, true, 6}, {6.2 * d, d, false, 5},
-      {3.2 * d, d, true, 2},  {2.5 * d, d, false, 1}, {1.5 * d, d, true, 2}, {1.5 * d, d, false, 1},
-      {0.5 * d, d, true, 2},  {0.5 * d, d, false, 1}, {100, 0.0, true, 2},   {100, 0.0, false, 1},
+      {5.5 * d, d, true, 4},  {5.5 * d, d, false, 5},      {6.2 * d, d, true, 6},
+      {6.2 * d, d, false, 5}, {3.2 * d, d, true, 2},       {2.5 * d, d, false, 1},
+      {1.5 * d, d, true, 2},  {1.5 * d, d, false, 1},      {0.5 * d, d, true, 2},
+      {0.5 * d, d, false, 1}, {100, 0.0, true, 2},         {100, 0.0, false, 1},
       {-50, d, true, 2},      {std::nan(""), d, false, 1},
   };
   for (const auto& c : casos) EXPECT_EQ(tamanhoFaixa(c.b0, c.delta, c.impar), c.tb) << c.b0 / d;
@@ -194,7 +197,8 @@ TEST(Sobrecarga, CargaParcialNumaFaixaNoMeioDoVao) {
     EXPECT_EQ(a.nosDaLajeCarregados(1), faixa(meio + c.de, meio + c.ate)) << c.elementos;
     // w = Q/bw, bw = b0 + (1 − b0/lv)·lv/2 limited to the piece's length.
     const double b0 = 1.4 * 57.78 + 10.0 + 15.0;
-    const double bw = std::min(b0 + (1 - b0 / 335.0) * 335.0 / 2, c.comprimento == 0 ? 100.0 : 250.0);
+    const double bw =
+        std::min(b0 + (1 - b0 / 335.0) * 335.0 / 2, c.comprimento == 0 ? 100.0 : 250.0);
     EXPECT_NEAR(a.somaLaje(5), -0.9 * 0.5 * 10.0 / bw * 100.0, 1e-12) << c.elementos;
     for (const int caso : casosComCargas) {
       EXPECT_EQ(a.somaDireita(caso), 0.0);
