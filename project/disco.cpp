@@ -141,10 +141,10 @@ std::string minusculasAscii(std::string t) {
 fs::path localizarSemCaixa(const fs::path& base, const fs::path& relativo) {
   fs::path atual = base;
   bool procurar = true;  // once a part matches nothing, the rest cannot exist
-  for (const fs::path& parte : relativo) {
+  for (const fs::path& componente : relativo) {
     std::error_code ec;
-    if (procurar && !fs::exists(atual / parte, ec)) {
-      const std::string alvo = minusculasAscii(parte.string());
+    if (procurar && !fs::exists(atual / componente, ec)) {
+      const std::string alvo = minusculasAscii(componente.string());
       fs::path achado;
       for (fs::directory_iterator it(atual, ec), fim; !ec && it != fim; it.increment(ec)) {
         if (minusculasAscii(it->path().filename().string()) == alvo) {
@@ -154,12 +154,12 @@ fs::path localizarSemCaixa(const fs::path& base, const fs::path& relativo) {
       }
       if (achado.empty()) {
         procurar = false;
-        atual /= parte;
+        atual /= componente;
       } else {
         atual /= achado;
       }
     } else {
-      atual /= parte;
+      atual /= componente;
     }
   }
   return atual;
