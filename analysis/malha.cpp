@@ -123,7 +123,13 @@ void gerarMalha(const TProjeto& p, TModeloEF& m) {
   m.xNo.assign(1, 0.0);
   m.yNo.assign(1, 0.0);
   m.espessura.assign(1, 0.0);
-  for (size_t i = 0; i < trechos.size(); ++i) {
+  double total = 0;
+  for (const TTrecho& t : trechos) {
+    const double ls = comprimento(t.inicio, t.fim);
+    total += c > 0 ? ls / c : 0;
+  }
+  const bool grandeDemais = !(total <= limiteNos);  // NaN counts as too large
+  for (size_t i = 0; i < trechos.size() && !grandeDemais; ++i) {
     const TTrecho& t = trechos[i];
     const int n = elementosDoTrecho(comprimento(t.inicio, t.fim), c);
     m.elementosPorTrecho[i + 1] = n;

@@ -6,6 +6,10 @@
 
 namespace galeria {
 
+// Largest frame the program builds; the dialogs keep real sections near 400
+// nodes. Beyond it gerarMalha leaves an empty mesh, which the calculation refuses.
+inline constexpr int limiteNos = 5000;
+
 // Number of elements of a segment of length ls with maximum element length c.
 int elementosDoTrecho(double ls, double c);
 
