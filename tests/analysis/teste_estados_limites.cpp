@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/cargas.h"
 #include "analysis/estados_limites.h"
 #include "comum/modelo_teste.h"
 #include "comum/projetos_teste.h"
@@ -322,6 +323,45 @@ TEST(EstadosLimites, ModeloSemDimensionarERecusado) {
   EXPECT_FALSE(analisarIcamento(p, m, registro));
   EXPECT_FALSE(registro.linhas.empty());
 }
+
+// With the program's own loads (earth, pavement, water, class-30 vehicle), on
+// the typical frame and on the largest section, every case ends with the
+// results of the plain dense elimination of its final springs and factors.
+class EstadosLimitesCargasReais : public ::testing::TestWithParam<bool> {};
+
+TEST_P(EstadosLimitesCargasReais, CasosIguaisAEliminacaoDensa) {
+  const TProjeto p = GetParam() ? teste::projetoMaior() : teste::projetoTipico();
+  TModeloEF m = teste::modeloCalculado(p);
+  TRegistroMemoria registro;
+  TCargasCalculo cargas;
+  bool interrompido = false;
+  calcularArqueamento(p, m, cargas, registro, interrompido);
+  cargasPermanentes(p, m, cargas, registro);
+  cargasSobrecarga(p, m, cargas);
+  ASSERT_TRUE(analisarEstadosLimites(p, m, registro));
+  ASSERT_TRUE(analisarIcamento(p, m, registro));
+  for (int c : casosAnalisados) {
+    const bool reduzido = m.rigidezReduzida[c] == 1;
+    const auto ref = teste::resolverCasoDenso(m, c, kMolaDe(p), reduzido);
+    for (int g = 1; g <= m.nGraus(); ++g) ASSERT_EQ(m.deslocamento[g][c], ref.deslocamento[g]) << c;
+    for (int e = 1; e <= m.nNos; ++e) {
+      ASSERT_EQ(m.normalIni[e][c], -ref.esforcos.f[1][e]) << c;
+      ASSERT_EQ(m.cortanteIni[e][c], -ref.esforcos.f[2][e]) << c;
+      ASSERT_EQ(m.momentoIni[e][c], -ref.esforcos.f[3][e]) << c;
+      ASSERT_EQ(m.normalFim[e][c], ref.esforcos.f[4][e]) << c;
+      ASSERT_EQ(m.cortanteFim[e][c], ref.esforcos.f[5][e]) << c;
+      ASSERT_EQ(m.momentoFim[e][c], ref.esforcos.f[6][e]) << c;
+    }
+    for (int k = 1; k <= m.noInfDir && !reduzido; ++k) {
+      if (m.apoioAtivo[k][c] == 1) {
+        EXPECT_GE(m.reacao[3 * k - 1][c], 0.0) << c << " no " << k;
+      }
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Secoes, EstadosLimitesCargasReais, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "Maior" : "Tipica"; });
 
 // ---- Lifting ----
 
