@@ -105,23 +105,25 @@ bool resolverCaso(TSolverPortico& solver, TModeloEF& m, int caso, bool reduzida,
 // Base nodes that carry springs: 1..noInfDir, within the ring.
 int ultimoNoDaBase(const TModeloEF& m) { return std::clamp(m.noInfDir, 0, m.nNos); }
 
-std::vector<TApoio> molasAtivas(const TModeloEF& m, int caso, double kMola) {
-  std::vector<TApoio> molas;
+// The springs of the base nodes still active in a case (the list is reused).
+void molasAtivas(const TModeloEF& m, int caso, double kMola, std::vector<TApoio>& molas) {
+  molas.clear();
   for (int k = 1; k <= ultimoNoDaBase(m); ++k) {
     if (m.apoioAtivo[static_cast<size_t>(k)][static_cast<size_t>(caso)] != 1) continue;
     const double rigidez = kMola * m.inflInferior[static_cast<size_t>(k)];
     molas.push_back({3 * k - 2, rigidez});
     molas.push_back({3 * k - 1, rigidez});
   }
-  return molas;
 }
 
 // Solves a case again while springs pull on the soil, removing them; a
 // removed spring never comes back, so there are at most noInfDir + 1 solves.
-bool resolverSemTracao(TSolverPortico& solver, TModeloEF& m, int caso, double kMola) {
+bool resolverSemTracao(TSolverPortico& solver, TModeloEF& m, int caso, double kMola,
+                       std::vector<TApoio>& molas) {
   const auto c = static_cast<size_t>(caso);
   for (int solucao = 0; solucao <= ultimoNoDaBase(m); ++solucao) {
-    if (!resolverCaso(solver, m, caso, false, molasAtivas(m, caso, kMola))) return false;
+    molasAtivas(m, caso, kMola, molas);
+    if (!resolverCaso(solver, m, caso, false, molas)) return false;
     bool retirou = false;
     for (int k = 1; k <= ultimoNoDaBase(m); ++k) {
       int& ativo = m.apoioAtivo[static_cast<size_t>(k)][c];
@@ -164,8 +166,10 @@ namespace {
 bool analisarGrupo(const TProjeto& p, TModeloEF& m, TProgresso& progresso,
                    TSolverPortico& solver, const std::vector<int>& casos, double kMola) {
   bool ok = true;
+  std::vector<TApoio> molas;
+  molas.reserve(static_cast<size_t>(2 * ultimoNoDaBase(m)));
   for (int caso : casos)
-    if (!resolverSemTracao(solver, m, caso, kMola)) {
+    if (!resolverSemTracao(solver, m, caso, kMola, molas)) {
       registrarSistemaSingular(progresso, caso);
       ok = false;
     }
@@ -177,7 +181,8 @@ bool analisarGrupo(const TProjeto& p, TModeloEF& m, TProgresso& progresso,
   registrarLinha(progresso, "Resolvendo Sistema de Equações Definitivo");
   for (int caso : casos) {
     if (m.rigidezReduzida[static_cast<size_t>(caso)] != 1) continue;
-    if (!resolverCaso(solver, m, caso, true, molasAtivas(m, caso, kMola))) {
+    molasAtivas(m, caso, kMola, molas);
+    if (!resolverCaso(solver, m, caso, true, molas)) {
       registrarSistemaSingular(progresso, caso);
       ok = false;
     }
@@ -215,20 +220,19 @@ double tensaoLimite(double fck) {
 bool analisarEstadosLimites(const TProjeto& p, TModeloEF& m, TProgresso& progresso) {
   registrarLinha(progresso, "Análise para o Estado Limite Último (ELU)");
   registrarLinha(progresso, "Retirando Reações de Apoio Negativas");
-  const bool dimensionado = modeloDimensionado(m);
+  if (!modeloDimensionado(m)) {
+    registrarSistemaSingular(progresso, casoEluVmaxHmin);
+    return false;
+  }
 
   double kMola = p.Criterio.kr / 10.0;
   if (!(kMola >= kMolaMinimo)) kMola = kMolaMinimo;  // also a kr that is not a number
 
   TSolverPortico solver;
-  if (dimensionado) solver.preparar(m);
+  solver.preparar(m);
   const std::vector<int> elu{casoEluVmaxHmin, casoEluVminHmax, casoEluVmaxHmax};
   const std::vector<int> els{casoFissVmaxHmin, casoFissVminHmax, casoFissVmaxHmax,
                              casoFadVmaxHmin,  casoFadVminHmax,  casoFadVmaxHmax};
-  if (!dimensionado) {
-    registrarSistemaSingular(progresso, casoEluVmaxHmin);
-    return false;
-  }
   const bool okElu = analisarGrupo(p, m, progresso, solver, elu, kMola);
   registrarLinha(progresso, "Análise para o Estado Limite de Serviço (ELS)");
   const bool okEls = analisarGrupo(p, m, progresso, solver, els, kMola);

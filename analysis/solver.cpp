@@ -138,6 +138,8 @@ int TSolverPortico::posicao(int i, int l) const {
 void TSolverPortico::zerarRigidez() {
   std::fill(matriz_.begin(), matriz_.end(), 0.0);
   apoios_.clear();
+  xNo_.clear();
+  yNo_.clear();
   dadosInvalidos_ = false;
 }
 
@@ -180,7 +182,8 @@ void TSolverPortico::somarRigidezDiagonal(int grau, double valor) {
 // supports in one direction only leave a motion free and the system singular,
 // whatever rounding does to the pivots.
 bool TSolverPortico::apoiosSuficientes() const {
-  if (nNos_ < 1) return false;
+  const auto nCoordenadas = static_cast<size_t>(nNos_) + 1;
+  if (nNos_ < 1 || xNo_.size() != nCoordenadas || yNo_.size() != nCoordenadas) return false;
   double xc = 0, yc = 0;
   for (int k = 1; k <= nNos_; ++k) {
     xc += xNo_[static_cast<size_t>(k)];
