@@ -8,7 +8,7 @@ namespace galeria {
 
 // Largest frame the program builds; the dialogs keep real sections near 400
 // nodes. Beyond it gerarMalha leaves an empty mesh, which the calculation refuses.
-inline constexpr int limiteNos = 5000;
+inline constexpr int limiteNos = 2000;
 
 // Number of elements of a segment of length ls with maximum element length c.
 int elementosDoTrecho(double ls, double c);

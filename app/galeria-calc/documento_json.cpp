@@ -1,0 +1,99 @@
+#include "documento_json.h"
+
+namespace galeria {
+
+namespace {
+
+using nlohmann::json;
+
+// Items primeiro..ultimo of a 1-based array.
+template <typename V>
+json itens(const V& v, int primeiro, int ultimo) {
+  json a = json::array();
+  for (int i = primeiro; i <= ultimo && i < static_cast<int>(v.size()); ++i) a.push_back(v[i]);
+  return a;
+}
+
+template <typename M>
+json coluna(const M& mm, int linhas, int caso) {
+  json a = json::array();
+  for (int i = 1; i <= linhas && i < static_cast<int>(mm.size()); ++i) a.push_back(mm[i][caso]);
+  return a;
+}
+
+json modeloJson(const TModeloEF& m, const TSecoesProjeto& s) {
+  const int n = m.nNos;
+  return {
+      {"nNos", n},
+      {"noInfDir", m.noInfDir},
+      {"noSupDir", m.noSupDir},
+      {"noSupEsq", m.noSupEsq},
+      {"tipoMisula", m.tipoMisula},
+      {"xNo", itens(m.xNo, 1, n)},
+      {"yNo", itens(m.yNo, 1, n)},
+      {"espessura", itens(m.espessura, 1, n)},
+      {"compElem", itens(m.compElem, 1, n)},
+      {"inflInferior", itens(m.inflInferior, 1, n + 1)},
+      {"inflDireita", itens(m.inflDireita, 1, n + 1)},
+      {"inflSuperior", itens(m.inflSuperior, 1, n + 1)},
+      {"inflEsquerda", itens(m.inflEsquerda, 1, n + 1)},
+      {"noSecao", itens(s.noSecao, 1, nSecoes)},
+      {"noIcamentoDir", m.noIcamentoDir},
+      {"noIcamentoEsq", m.noIcamentoEsq},
+  };
+}
+
+json casosJson(const TModeloEF& m) {
+  const int n = m.nNos, N = 3 * n;
+  json casos = json::array();
+  for (int c = 1; c <= nCasos; ++c) {
+    const bool temRigidez = c < static_cast<int>(m.rigidezReduzida.size());
+    casos.push_back({
+        {"caso", c},
+        {"cargaNodal", coluna(m.cargaNodal, N, c)},
+        {"deslocamento", coluna(m.deslocamento, N, c)},
+        {"reacao", coluna(m.reacao, N, c)},
+        {"normalIni", coluna(m.normalIni, n, c)},
+        {"normalFim", coluna(m.normalFim, n, c)},
+        {"cortanteIni", coluna(m.cortanteIni, n, c)},
+        {"cortanteFim", coluna(m.cortanteFim, n, c)},
+        {"momentoIni", coluna(m.momentoIni, n, c)},
+        {"momentoFim", coluna(m.momentoFim, n, c)},
+        {"fatorInercia", coluna(m.fatorInercia, n, c)},
+        {"apoioAtivo", coluna(m.apoioAtivo, m.noInfDir, c)},
+        {"rigidezReduzida", temRigidez ? m.rigidezReduzida[c] : 0},
+    });
+  }
+  return casos;
+}
+
+json envoltoriaJson(const TModeloEF& m, const TEnvoltoria& e) {
+  return {
+      {"momentoEnvMax", itens(e.momentoEnvMax, 1, m.nNos + 1)},
+      {"momentoEnvMin", itens(e.momentoEnvMin, 1, m.nNos + 1)},
+      {"momentoEnvMaxLado", itens(e.momentoEnvMaxLado, 1, 4)},
+      {"momentoEnvMinLado", itens(e.momentoEnvMinLado, 1, 4)},
+      {"normalEnvMaxLado", itens(e.normalEnvMaxLado, 1, 3)},
+      {"normalEnvMinLado", itens(e.normalEnvMinLado, 1, 3)},
+      {"cortanteEnvMaxLado", itens(e.cortanteEnvMaxLado, 1, 3)},
+      {"cortanteEnvMinLado", itens(e.cortanteEnvMinLado, 1, 3)},
+  };
+}
+
+}  // namespace
+
+json documentoJson(const TSessao& s, const std::vector<std::string>& log) {
+  const TAnalise& a = s.analise;
+  json doc;
+  doc["banner"] = s.banner;
+  doc["interrompido"] = s.projeto.estado.calculoInterrompido;
+  doc["log"] = log;
+  doc["modelo"] = modeloJson(a.modelo, a.secoes);
+  doc["cargas"] = {{"fatorArqueamento", a.cargas.fatorArqueamento},
+                   {"alturaEquivalente", a.cargas.alturaEquivalente}};
+  doc["casos"] = casosJson(a.modelo);
+  doc["envoltoria"] = envoltoriaJson(a.modelo, a.envoltoria);
+  return doc;
+}
+
+}  // namespace galeria

@@ -1,0 +1,205 @@
+#include "design/calculo.h"
+
+#include <cmath>
+
+#include "design/armaduras.h"
+#include "design/fadiga.h"
+#include "design/flexao.h"
+
+namespace galeria {
+
+namespace {
+
+// Discards the lines of a stage rerun only for its quantities.
+class TProgressoMudo : public TProgresso {
+ public:
+  void registrar(const std::string&) override {}
+  void repintar() override {}
+};
+
+template <typename C>
+bool finitos(const C& valores) {
+  for (double v : valores)
+    if (!std::isfinite(v)) return false;
+  return true;
+}
+
+bool finitos(const Mreal& mm) {
+  for (const Vreal& linha : mm)
+    if (!finitos(linha)) return false;
+  return true;
+}
+
+bool finitos(const TTabelaFissuracao& t) {
+  for (const auto& linha : t)
+    if (!finitos(linha)) return false;
+  return true;
+}
+
+bool finitos(const TVerificacaoCortante& v) {
+  return finitos(std::initializer_list<double>{v.Vsd, v.fctd, v.de, v.Ro1, v.Vrd1, v.Twd,
+                                               v.Vc, v.Asw});
+}
+
+// Steps 11 to 16: the design and the checks, each only while not stopped.
+void dimensionarEVerificar(TSessao& s, const TCatalogoTelas& catalogo, TProgresso& progresso) {
+  const TProjeto& p = s.projeto;
+  const TModeloEF& m = s.analise.modelo;
+  const TSecoesProjeto& secoes = s.analise.secoes;
+  TDimensionamento& d = s.dimensionamento;
+  bool& parado = s.projeto.estado.calculoInterrompido;
+
+  if (!parado) dimensionarFlexao(p, m, secoes, catalogo, d, parado, progresso);
+
+  if (!parado) {
+    montarAlternativasBarras(p, d);
+    if (localSemAlternativas(d) != 0) {
+      progresso.registrar("Não Foram encontradas barras para satisfazer o problema");
+      progresso.registrar("");
+      progresso.registrar("Aumente a espessura e recalcule");
+      progresso.repintar();
+      parado = true;
+    }
+  }
+
+  if (!parado) {
+    calcularAreaBarrasEscolhidas(d);
+    for (size_t i = 0, n = verificarTaxasArmadura(secoes, d).size(); i < n; ++i) {
+      progresso.registrar("");
+      progresso.registrar("Taxa de armadura maior que 2,5%");
+      progresso.registrar("");
+      progresso.registrar("Aumente a espessura e recalcule");
+      progresso.repintar();
+      parado = true;
+    }
+  }
+
+  if (!parado) {
+    progresso.registrar("Verificando Fadiga (ELS)");
+    progresso.repintar();
+    verificarFadiga(p, m, secoes, d);
+  }
+
+  if (!parado) s.cortante = executarEtapaCortante(p, m, secoes, armaduraAdotada(d, catalogo), progresso);
+
+  if (!parado) {
+    progresso.registrar("");
+    progresso.registrar("Verificando Fissuração (ELS)");
+    progresso.repintar();
+    s.fissuracao = verificarFissuracao(p, m, secoes, armaduraAdotada(d, catalogo));
+    for (int pos = 1; pos <= nPosicoes; ++pos) {
+      if (fissuracaoExcedida(s.fissuracao, pos, p.Armadura.w)) {
+        progresso.registrar("");
+        progresso.registrar("Problemas de Fissuração (ELS)");
+        progresso.repintar();
+        parado = true;
+      }
+    }
+  }
+}
+
+// The proposed choice becomes the project's reinforcement choice.
+void registrarEscolhaProposta(const TDimensionamento& d, TResultados& r) {
+  r.telaEscolhida = telasParaArquivo(d);
+  for (int k = 1; k <= nLocais; ++k) r.barraEscolhida[static_cast<size_t>(k - 1)] = d.barraEscolhida[static_cast<size_t>(k)];
+  r.fadigaEscolhida = {d.fadigaEscolhida[1], d.fadigaEscolhida[2]};
+}
+
+}  // namespace
+
+TArmaduraAdotada armaduraAdotada(const TDimensionamento& d, const TCatalogoTelas& catalogo) {
+  TArmaduraAdotada a;
+  a.areaTela = d.areaTela;
+  for (int k : locaisComTela)
+    a.diametroTela[static_cast<size_t>(k)] = catalogo.tela(d.telaEscolhida[static_cast<size_t>(k)]).diametroLongitudinal;
+  a.asBarrasEscolhida = d.asBarrasEscolhida;
+  for (int k = 1; k <= nLocais; ++k) {
+    const size_t i = static_cast<size_t>(k);
+    const TAlternativaBarras* alt = alternativaEscolhida(d.alternativasBarras[i], d.barraEscolhida[i]);
+    a.diametroBarraEscolhida[i] = alt ? diametroDoTexto(alt->texto) : 0.0;
+  }
+  a.asFadigaCoroamento = d.asFadigaCoroamento;
+  a.asFadigaQuina = d.asFadigaQuina;
+  const TAlternativaBarras* coroamento = alternativaEscolhida(d.alternativasFadiga[1], d.fadigaEscolhida[1]);
+  const TAlternativaBarras* quina = alternativaEscolhida(d.alternativasFadiga[2], d.fadigaEscolhida[2]);
+  a.diametroFadigaCoroamento = coroamento ? diametroDoTexto(coroamento->texto) : 0.0;
+  a.diametroFadigaQuina = quina ? diametroDoTexto(quina->texto) : 0.0;
+  return a;
+}
+
+TListasAlternativas listasAlternativas(const TDimensionamento& d) {
+  TListasAlternativas l;
+  for (int k = 1; k <= nLocais; ++k) {
+    const size_t i = static_cast<size_t>(k);
+    for (const TAlternativaBarras& alt : d.alternativasBarras[i])
+      l.alternativasBarras[i].push_back({alt.texto, alt.areaPorMetro, diametroDoTexto(alt.texto)});
+    l.barraEscolhida[i] = d.barraEscolhida[i];
+  }
+  return l;
+}
+
+bool resultadosFinitos(const TSessao& s) {
+  const TModeloEF& m = s.analise.modelo;
+  for (const Mreal* mm : {&m.cargaNodal, &m.deslocamento, &m.reacao, &m.normalIni,
+                          &m.normalFim, &m.cortanteIni, &m.cortanteFim, &m.momentoIni,
+                          &m.momentoFim})
+    if (!finitos(*mm)) return false;
+  const TEnvoltoria& e = s.analise.envoltoria;
+  if (!finitos(e.momentoEnvMax) || !finitos(e.momentoEnvMin)) return false;
+  if (!std::isfinite(s.analise.cargas.fatorArqueamento)) return false;
+  const TDimensionamento& d = s.dimensionamento;
+  if (!finitos(d.asMinimaAdotada) || !finitos(d.asBarrasCalculada) || !finitos(d.nProjeto) ||
+      !finitos(d.mProjeto) || !finitos(d.asPosicao) || !finitos(d.asBarrasEscolhida) ||
+      !finitos(d.comprimentoBarra) || !finitos(d.comprimentoPeca) ||
+      !finitos(d.asExtAoLongo) || !finitos(d.asIntAoLongo) ||
+      !std::isfinite(d.tensaoFadigaQuina) || !std::isfinite(d.tensaoFadigaCoroamento) ||
+      !std::isfinite(d.asFadigaQuina) || !std::isfinite(d.asFadigaCoroamento))
+    return false;
+  if (!finitos(s.cortante.cortanteMisula) || !finitos(s.cortante.cortanteParede) ||
+      !std::isfinite(s.cortante.distanciaCortante))
+    return false;
+  return finitos(s.fissuracao.aberturaFissura) && finitos(s.fissuracao.tensaoAcoFissura);
+}
+
+void executarCalculo(TSessao& s, TProgresso& progresso) {
+  TProjeto& p = s.projeto;
+  bool& parado = p.estado.calculoInterrompido;
+  parado = false;
+  p.estado.resultadosValidos = false;
+  s.banner.clear();
+  s.dimensionamento = TDimensionamento{};
+  s.cortante = TResultadoCortante{};
+  s.fissuracao = TFissuracao{};
+  const TCatalogoTelas& catalogo = construirCatalogoTelas();
+
+  if (executarAnalise(p, s.analise, progresso, parado)) {
+    const TModeloEF& m = s.analise.modelo;
+    const TSecoesProjeto& secoes = s.analise.secoes;
+    TDimensionamento& d = s.dimensionamento;
+    calcularArmaduraMinima(p, m, secoes, d);
+    escolherTelasPadrao(catalogo, d);
+
+    dimensionarEVerificar(s, catalogo, progresso);
+
+    // The bar requirement along the frame and the piece lengths are wanted
+    // after a stop too; a stage that already stopped has told its problem,
+    // so a repeat of the same design failure is not logged twice.
+    TProgressoMudo mudo;
+    const bool jaParado = parado;
+    calcularArmaduraAoLongo(p, m, secoes, d, parado, jaParado ? static_cast<TProgresso&>(mudo) : progresso);
+    calcularComprimentosBarras(p, m, secoes, d);
+    registrarEscolhaProposta(d, p.Resultados);
+
+    if (!parado && !resultadosFinitos(s)) {
+      progresso.registrar("Resultado numérico inválido no cálculo");
+      registrarPar(progresso, "Verifique os dados de entrada e recalcule");
+      parado = true;
+    }
+  }
+
+  s.banner = parado ? bannerInterrompido : bannerSucesso;
+  progresso.repintar();
+  p.estado.resultadosValidos = !parado;
+}
+
+}  // namespace galeria
