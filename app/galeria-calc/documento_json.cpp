@@ -80,6 +80,77 @@ json envoltoriaJson(const TModeloEF& m, const TEnvoltoria& e) {
   };
 }
 
+json listaTextos(const TListaBarras& lista) {
+  json a = json::array();
+  for (const TAlternativaBarras& alt : lista) a.push_back(alt.texto);
+  return a;
+}
+
+json cortanteJson(const TVerificacaoCortante& v) {
+  return {{"rotulo", v.rotulo}, {"no", v.no},     {"alturaSecao", v.alturaSecao},
+          {"Vsd", v.Vsd},       {"fctm", v.fctm}, {"fctkinf", v.fctkinf},
+          {"fctd", v.fctd},     {"taurd", v.taurd}, {"de", v.de},
+          {"Ka", v.Ka},         {"As1", v.As1},   {"Ro1", v.Ro1},
+          {"Vrd1", v.Vrd1},     {"calculado", v.calculado}, {"Twd", v.Twd},
+          {"Vc", v.Vc},         {"Asw", v.Asw}};
+}
+
+// Three serviceability cases (5, 6, 7) × eighteen positions.
+json tabelaFissuracao(const TTabelaFissuracao& t) {
+  json casos = json::array();
+  for (int c = casoFissVmaxHmin; c <= casoFissVmaxHmax; ++c)
+    casos.push_back(itens(t[static_cast<size_t>(c)], 1, nPosicoes));
+  return casos;
+}
+
+json dimensionamentoJson(const TSessao& s) {
+  const TDimensionamento& d = s.dimensionamento;
+  json alternativas = json::array();
+  for (int k = 1; k <= nLocais; ++k) alternativas.push_back(listaTextos(d.alternativasBarras[static_cast<size_t>(k)]));
+  json telas = json::array();
+  for (int k : locaisComTela) telas.push_back(d.telaEscolhida[static_cast<size_t>(k)]);
+  const int n = s.analise.modelo.nNos;
+  return {
+      {"asMinima", itens(d.asMinima, 1, nLocais)},
+      {"asMinimaAdotada", itens(d.asMinimaAdotada, 1, nLocais)},
+      {"areaTela", itens(d.areaTela, 1, nLocais)},
+      {"telaEscolhida", telas},  // slots at locations 1, 2, 5, 6, 9, 10
+      {"asBarrasCalculada", itens(d.asBarrasCalculada, 1, nLocais)},
+      {"nProjeto", itens(d.nProjeto, 1, nLocais)},
+      {"mProjeto", itens(d.mProjeto, 1, nLocais)},
+      {"asNecessariaBarras", itens(d.asNecessariaBarras, 1, nLocais)},
+      {"alternativasBarras", alternativas},
+      {"barraEscolhida", itens(d.barraEscolhida, 1, nLocais)},
+      {"asBarrasEscolhida", itens(d.asBarrasEscolhida, 1, nLocais)},
+      {"asPosicao", itens(d.asPosicao, 1, nPosicoes)},
+      {"nPosicao", itens(d.nPosicao, 1, nPosicoes)},
+      {"mPosicao", itens(d.mPosicao, 1, nPosicoes)},
+      {"taxaArmadura", itens(d.taxaArmadura, 1, nPosicoes)},
+      {"tensaoFadigaQuina", d.tensaoFadigaQuina},
+      {"tensaoFadigaCoroamento", d.tensaoFadigaCoroamento},
+      {"asFadigaQuina", d.asFadigaQuina},
+      {"asFadigaCoroamento", d.asFadigaCoroamento},
+      {"alternativasFadiga", json::array({listaTextos(d.alternativasFadiga[1]),
+                                          listaTextos(d.alternativasFadiga[2])})},
+      {"fadigaEscolhida", itens(d.fadigaEscolhida, 1, 2)},
+      {"cortanteMisula", cortanteJson(s.cortante.cortanteMisula)},
+      {"cortanteParede", cortanteJson(s.cortante.cortanteParede)},
+      {"aswMaximo", s.cortante.aswMaximo},
+      {"distanciaCortante", s.cortante.distanciaCortante},
+      {"textoAreaCortante", s.cortante.textoArea},
+      {"textoDistanciaCortante", s.cortante.textoDistancia},
+      {"figuraCortante", s.cortante.figura},
+      {"aberturaFissura", tabelaFissuracao(s.fissuracao.aberturaFissura)},
+      {"tensaoAcoFissura", tabelaFissuracao(s.fissuracao.tensaoAcoFissura)},
+      {"diametroFissura", tabelaFissuracao(s.fissuracao.diametroFissura)},
+      {"taxaEnvolvimento", tabelaFissuracao(s.fissuracao.taxaEnvolvimento)},
+      {"asExtAoLongo", itens(d.asExtAoLongo, 1, n)},
+      {"asIntAoLongo", itens(d.asIntAoLongo, 1, n)},
+      {"comprimentoBarra", itens(d.comprimentoBarra, 1, 14)},
+      {"comprimentoPeca", itens(d.comprimentoPeca, 1, 8)},
+  };
+}
+
 }  // namespace
 
 json documentoJson(const TSessao& s, const std::vector<std::string>& log) {
@@ -93,6 +164,7 @@ json documentoJson(const TSessao& s, const std::vector<std::string>& log) {
                    {"alturaEquivalente", a.cargas.alturaEquivalente}};
   doc["casos"] = casosJson(a.modelo);
   doc["envoltoria"] = envoltoriaJson(a.modelo, a.envoltoria);
+  doc["dimensionamento"] = dimensionamentoJson(s);
   return doc;
 }
 

@@ -10,6 +10,7 @@
 #include "design/calculo.h"
 #include "documento_json.h"
 #include "project/campos.h"
+#include "resumo.h"
 
 namespace {
 
@@ -89,6 +90,7 @@ int main(int argc, char** argv) {
   } else {
     for (const std::string& linha : registro.linhas) std::cout << linha << '\n';
     std::cout << sessao.banner << '\n';
+    if (!sessao.projeto.estado.calculoInterrompido) imprimirResumo(sessao, std::cout);
   }
   return sessao.projeto.estado.calculoInterrompido ? 1 : 0;
 }
