@@ -2,7 +2,7 @@
 # Instala os pacotes Debian de que a compilação e os testes precisam.
 # Rápido quando tudo já está instalado: só chama o apt quando falta algum.
 set -euo pipefail
-pacotes=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev nlohmann-json3-dev)
+pacotes=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev)
 faltam=()
 for p in "${pacotes[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || faltam+=("$p")
