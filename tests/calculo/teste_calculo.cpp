@@ -1,0 +1,196 @@
+// The calculation from end to end: the order of its log, its stop rules and
+// its banner.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "comum/projetos_teste.h"
+#include "comum/verificacao_finita.h"
+#include "design/calculo.h"
+#include "project/campos.h"
+
+namespace galeria {
+namespace {
+
+struct TRodada {
+  TSessao sessao;
+  TRegistroMemoria registro;
+  bool parado() const { return sessao.projeto.estado.calculoInterrompido; }
+  int contar(const std::string& linha) const {
+    return static_cast<int>(std::count(registro.linhas.begin(), registro.linhas.end(), linha));
+  }
+};
+
+TRodada calcular(const std::vector<std::pair<std::string, std::string>>& definicoes = {}) {
+  TRodada r;
+  r.sessao.projeto = projetoInicial();
+  for (const auto& [campo, valor] : definicoes)
+    EXPECT_EQ(definirCampo(r.sessao.projeto, campo, valor), "") << campo;
+  aplicarRegrasDosDialogos(r.sessao.projeto);
+  confirmarGeometria(r.sessao.projeto, r.sessao.analise.modelo);
+  executarCalculo(r.sessao, r.registro);
+  return r;
+}
+
+// The lines that are not empty, in order.
+std::vector<std::string> semVazias(const std::vector<std::string>& linhas) {
+  std::vector<std::string> v;
+  for (const std::string& l : linhas)
+    if (!l.empty()) v.push_back(l);
+  return v;
+}
+
+TEST(Calculo, RodadaTipicaTerminaVerdeComBarrasNosDezLocais) {
+  TRodada r = calcular();
+  ASSERT_FALSE(r.parado());
+  EXPECT_EQ(r.sessao.banner, "***** CÁLCULOS FINALIZADOS COM SUCESSO *****");
+  EXPECT_TRUE(r.sessao.projeto.estado.resultadosValidos);
+  const TDimensionamento& d = r.sessao.dimensionamento;
+  for (size_t k = 1; k <= nLocais; ++k) {
+    ASSERT_FALSE(d.alternativasBarras[k].empty()) << k;
+    EXPECT_EQ(d.barraEscolhida[k], 0) << k;
+    EXPECT_EQ(r.sessao.projeto.Resultados.barraEscolhida[k - 1], 0) << k;
+  }
+  EXPECT_GT(d.comprimentoPeca[1], 0.0);
+  EXPECT_TRUE(teste::sessaoFinita(r.sessao));
+  EXPECT_TRUE(resultadosFinitos(r.sessao));
+
+  const std::vector<std::string> esperadas = {
+      "***** INICIALIZANDO CÁLCULOS *****",
+      "Reservando Memória Para os Vetores e Matrizes",
+      "Colhendo Caracteristica dos Materiais",
+      "Calculando Área de Influencia de Cada Nó",
+      "Verifica o efeito de arqueamento",
+      "Montando Vetores de Forças Nodais (ELU e ELS)",
+      "Análise para o Estado Limite Último (ELU)",
+      "Retirando Reações de Apoio Negativas",
+      "Verificando a Necessidade de Reduzir a Rigidez",
+      "Resolvendo Sistema de Equações Definitivo",
+      "Análise para o Estado Limite de Serviço (ELS)",
+      "Verificando a Necessidade de Reduzir a Rigidez",
+      "Resolvendo Sistema de Equações Definitivo",
+      "Analisando Içamento",
+      "Calculando Envoltória de Esforços",
+      "Verificando Fadiga (ELS)",
+      "Verificando necessidade de calcular Força Cortante (ELU)",
+      "Não é necessario calcular Força Cortante",
+      "Verificando Fissuração (ELS)",
+  };
+  EXPECT_EQ(semVazias(r.registro.linhas), esperadas);
+  // The log opens with an empty line and pairs each stage line with one.
+  ASSERT_GE(r.registro.linhas.size(), 4u);
+  EXPECT_EQ(r.registro.linhas[0], "");
+  EXPECT_EQ(r.registro.linhas[2], "");
+}
+
+TEST(Calculo, SecaoFinaDemaisParaACargaTerminaVermelhaComOsDominios) {
+  TRodada r = calcular({{"Geometria.hc", "12"},
+                        {"Sobrecarga.tipoSobrecarga", "2"},
+                        {"Sobrecarga.q", "200"}});
+  ASSERT_TRUE(r.parado());
+  EXPECT_EQ(r.sessao.banner, "***** PROCESSAMENTO INTERROMPIDO *****");
+  EXPECT_FALSE(r.sessao.projeto.estado.resultadosValidos);
+  EXPECT_EQ(r.contar("O dimensionamento está fora dos domínios 2, 3 ou 4"), 1);
+  EXPECT_EQ(r.contar("Aumente a Espessura e Recalcule"), 1);
+  // The checks after the design are skipped.
+  EXPECT_EQ(r.contar("Verificando Fadiga (ELS)"), 0);
+  EXPECT_EQ(r.contar("Verificando Fissuração (ELS)"), 0);
+  // The piece lengths are still produced after a stop.
+  EXPECT_GT(r.sessao.dimensionamento.comprimentoPeca[2], 0.0);
+}
+
+TEST(Calculo, LocaisSemBarrasDaoAMensagemUmaSoVez) {
+  // No spacing fits 40 cm exactly, so every location that needs bars is empty.
+  TRodada r = calcular({{"Armadura.espMin", "40"}, {"Armadura.espMax", "40"}});
+  ASSERT_TRUE(r.parado());
+  int vazios = 0;
+  for (size_t k = 1; k <= nLocais; ++k) vazios += r.sessao.dimensionamento.alternativasBarras[k].empty();
+  EXPECT_GE(vazios, 2);
+  EXPECT_EQ(r.contar("Não Foram encontradas barras para satisfazer o problema"), 1);
+  EXPECT_EQ(r.contar("Aumente a espessura e recalcule"), 1);
+  EXPECT_EQ(r.contar("Verificando Fadiga (ELS)"), 0);
+  EXPECT_GT(r.sessao.dimensionamento.comprimentoPeca[2], 0.0);
+  EXPECT_EQ(r.sessao.banner, bannerInterrompido);
+}
+
+TEST(Calculo, TaxaDeArmaduraAcimaDoLimiteParaACadaPosicao) {
+  TRodada r = calcular({{"Geometria.hc", "12"},
+                        {"Sobrecarga.tipoSobrecarga", "2"},
+                        {"Sobrecarga.q", "40"}});
+  ASSERT_TRUE(r.parado());
+  int acima = 0;
+  for (size_t p = 1; p <= nPosicoes; ++p) acima += r.sessao.dimensionamento.taxaArmadura[p] > 0.025;
+  ASSERT_GE(acima, 1);
+  EXPECT_EQ(r.contar("Taxa de armadura maior que 2,5%"), acima);
+  EXPECT_EQ(r.contar("Verificando Fadiga (ELS)"), 0);
+}
+
+double maiorAbertura(const TFissuracao& f) {
+  double maior = 0.0;
+  for (size_t c = casoFissVmaxHmin; c <= casoFissVmaxHmax; ++c)
+    for (size_t p = 1; p <= nPosicoes; ++p) maior = std::max(maior, f.aberturaFissura[c][p]);
+  return maior;
+}
+
+TEST(Calculo, AberturaIgualAoLimitePassaEAcimaParaPorPosicao) {
+  const double maior = maiorAbertura(calcular().sessao.fissuracao);
+  ASSERT_GT(maior, 0.0);
+
+  TRodada igual = calcular({{"Armadura.w", formatar4(maior)}});
+  EXPECT_FALSE(igual.parado());
+  EXPECT_EQ(igual.contar("Problemas de Fissuração (ELS)"), 0);
+
+  // Just below the largest width: each position above the limit reports once.
+  const double limite = maior - 0.0001;
+  TRodada abaixo = calcular({{"Armadura.w", formatar4(limite)}});
+  ASSERT_TRUE(abaixo.parado());
+  int falhas = 0;
+  for (int p = 1; p <= nPosicoes; ++p)
+    falhas += fissuracaoExcedida(abaixo.sessao.fissuracao, p, abaixo.sessao.projeto.Armadura.w);
+  EXPECT_GE(falhas, 1);
+  EXPECT_EQ(abaixo.contar("Problemas de Fissuração (ELS)"), falhas);
+}
+
+TEST(Calculo, SistemaSingularTerminaVermelhoSemNumerosInvalidos) {
+  TRodada r = calcular({{"Criterio.Ec", "0"}});
+  ASSERT_TRUE(r.parado());
+  EXPECT_EQ(r.sessao.banner, bannerInterrompido);
+  EXPECT_TRUE(teste::sessaoFinita(r.sessao));
+  EXPECT_GE(r.registro.linhas.size(), 20u);
+}
+
+TEST(Calculo, MalhaImpossivelEhRecusadaComMensagem) {
+  TRodada r = calcular({{"Geometria.bl", "1000000"}, {"Criterio.compElemento", "1"}});
+  ASSERT_TRUE(r.parado());
+  EXPECT_EQ(r.contar("Malha de elementos finitos inválida para estas dimensões"), 1);
+  EXPECT_EQ(r.sessao.banner, bannerInterrompido);
+}
+
+TEST(Calculo, FalhaDoArqueamentoAindaAnalisaMasNaoDimensiona) {
+  // Positive projection with a huge settlement ratio: the bisection never converges.
+  TRodada r = calcular({{"Instalacao.hs", "6"},
+                        {"Tipo.arqueamento", "1"},
+                        {"Tipo.tipoInstalacao", "2"},
+                        {"Tipo.classeRecalque", "4"},
+                        {"Tipo.rr", "1000000"}});
+  ASSERT_TRUE(r.parado());
+  EXPECT_EQ(r.contar("Solução nao encontrada"), 1);
+  EXPECT_EQ(r.contar("Calculando Envoltória de Esforços"), 1);
+  EXPECT_EQ(r.contar("Verificando Fadiga (ELS)"), 0);
+  EXPECT_NE(r.sessao.analise.modelo.momentoIni[1][1], 0.0);
+}
+
+TEST(Calculo, NovaRodadaLimpaOSinalDeParada) {
+  TRodada r = calcular({{"Criterio.Ec", "0"}});
+  ASSERT_TRUE(r.parado());
+  r.sessao.projeto.Criterio.Ec = 26071.59;
+  TRegistroMemoria registro;
+  executarCalculo(r.sessao, registro);
+  EXPECT_FALSE(r.sessao.projeto.estado.calculoInterrompido);
+  EXPECT_EQ(r.sessao.banner, bannerSucesso);
+}
+
+}  // namespace
+}  // namespace galeria
