@@ -13,6 +13,13 @@ class TProgresso {
   virtual void repintar() = 0;
 };
 
+// Discards every line: for reruns whose lines were already told, and timings.
+class TProgressoSilencioso : public TProgresso {
+ public:
+  void registrar(const std::string&) override {}
+  void repintar() override {}
+};
+
 // Keeps the log lines in memory; the common sink of tests and of the batch command.
 class TRegistroMemoria : public TProgresso {
  public:

@@ -35,6 +35,15 @@ enum Caso : int {
   casoFadVmaxHmax = 10,
 };
 
+// An entry of a case matrix; 0 outside the stored rows and columns, so a
+// model not yet sized or an index from a damaged file reads as nothing.
+inline double valorCaso(const Mreal& matriz, int linha, int caso) {
+  if (linha < 1 || static_cast<std::size_t>(linha) >= matriz.size()) return 0.0;
+  const Vreal& l = matriz[static_cast<std::size_t>(linha)];
+  if (caso < 1 || static_cast<std::size_t>(caso) >= l.size()) return 0.0;
+  return l[static_cast<std::size_t>(caso)];
+}
+
 struct TPonto {
   double x = 0, y = 0;
 };

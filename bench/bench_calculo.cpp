@@ -8,13 +8,6 @@
 namespace galeria {
 namespace {
 
-// A sink that keeps nothing: the timing is the calculation's alone.
-class TProgressoMudo : public TProgresso {
- public:
-  void registrar(const std::string&) override {}
-  void repintar() override {}
-};
-
 TSessao sessaoPronta(const TProjeto& p) {
   TSessao s;
   s.projeto = p;
@@ -24,7 +17,7 @@ TSessao sessaoPronta(const TProjeto& p) {
 
 void analiseCompleta(benchmark::State& estado, const TProjeto& p) {
   TSessao s = sessaoPronta(p);
-  TProgressoMudo progresso;
+  TProgressoSilencioso progresso;
   bool interrompido = false;
   for (auto _ : estado) {
     interrompido = false;
@@ -36,7 +29,7 @@ void analiseCompleta(benchmark::State& estado, const TProjeto& p) {
 
 void calculoCompleto(benchmark::State& estado, const TProjeto& p) {
   TSessao s = sessaoPronta(p);
-  TProgressoMudo progresso;
+  TProgressoSilencioso progresso;
   for (auto _ : estado) {
     executarCalculo(s, progresso);
     benchmark::DoNotOptimize(s.analise.modelo.momentoIni[1][1]);

@@ -10,13 +10,6 @@ namespace galeria {
 
 namespace {
 
-// Discards the lines of a stage rerun only for its quantities.
-class TProgressoMudo : public TProgresso {
- public:
-  void registrar(const std::string&) override {}
-  void repintar() override {}
-};
-
 template <typename C>
 bool finitos(const C& valores) {
   for (double v : valores)
@@ -184,7 +177,7 @@ void executarCalculo(TSessao& s, TProgresso& progresso) {
     // The bar requirement along the frame and the piece lengths are wanted
     // after a stop too; a stage that already stopped has told its problem,
     // so a repeat of the same design failure is not logged twice.
-    TProgressoMudo mudo;
+    TProgressoSilencioso mudo;
     const bool jaParado = parado;
     calcularArmaduraAoLongo(p, m, secoes, d, parado, jaParado ? static_cast<TProgresso&>(mudo) : progresso);
     calcularComprimentosBarras(p, m, secoes, d);

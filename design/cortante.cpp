@@ -9,14 +9,6 @@ namespace galeria {
 
 namespace {
 
-// A value of a case matrix; 0 outside the arrays (a model not yet sized).
-double valorCaso(const Mreal& matriz, int linha, int caso) {
-  if (linha < 1 || caso < 1 || static_cast<size_t>(linha) >= matriz.size()) return 0.0;
-  const Vreal& l = matriz[static_cast<size_t>(linha)];
-  if (static_cast<size_t>(caso) >= l.size()) return 0.0;
-  return l[static_cast<size_t>(caso)];
-}
-
 double abscissa(const TModeloEF& modelo, int no) {
   if (no < 1 || static_cast<size_t>(no) >= modelo.xNo.size()) return 0.0;
   return modelo.xNo[static_cast<size_t>(no)];

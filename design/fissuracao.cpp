@@ -10,13 +10,6 @@ namespace galeria {
 
 namespace {
 
-double valorCaso(const Mreal& matriz, int linha, int caso) {
-  if (linha < 1 || caso < 1 || static_cast<size_t>(linha) >= matriz.size()) return 0.0;
-  const Vreal& l = matriz[static_cast<size_t>(linha)];
-  if (static_cast<size_t>(caso) >= l.size()) return 0.0;
-  return l[static_cast<size_t>(caso)];
-}
-
 enum TFadigaPosicao { semFadiga, fadigaQuina, fadigaCoroamento };
 
 // What each check position sees: the mesh area of one location, the bars of

@@ -81,13 +81,6 @@ constexpr std::array<int, 10> localInterno{0, 2, 2, 4, 6, 6, 6, 8, 10, 10};
 
 }  // namespace
 
-double valorCaso(const Mreal& matriz, int linha, int caso) {
-  if (linha < 0 || static_cast<size_t>(linha) >= matriz.size()) return 0.0;
-  const Vreal& l = matriz[static_cast<size_t>(linha)];
-  if (caso < 0 || static_cast<size_t>(caso) >= l.size()) return 0.0;
-  return l[static_cast<size_t>(caso)];
-}
-
 TMateriaisFlexao materiaisFlexao(const TProjeto& p) {
   TMateriaisFlexao m;
   m.fcd = p.Criterio.fck / 10.0 / p.Armadura.coefC;

@@ -85,7 +85,5 @@ void dimensionarFlexao(const TProjeto& p, const TModeloEF& m, const TSecoesProje
                        const TCatalogoTelas& catalogo, TDimensionamento& d,
                        bool& calculoInterrompido, TProgresso& progresso);
 
-// Reads a case matrix entry, 0 outside the stored rows and columns.
-double valorCaso(const Mreal& matriz, int linha, int caso);
 
 }  // namespace galeria

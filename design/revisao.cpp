@@ -7,12 +7,6 @@ namespace galeria {
 
 namespace {
 
-class TProgressoMudo : public TProgresso {
- public:
-  void registrar(const std::string&) override {}
-  void repintar() override {}
-};
-
 void quantidades(TSessao& s, TProgresso& progresso) {
   bool& parado = s.projeto.estado.calculoInterrompido;
   calcularArmaduraAoLongo(s.projeto, s.analise.modelo, s.analise.secoes, s.dimensionamento,
@@ -63,7 +57,7 @@ void definirEscolhaBarras(TSessao& s, const std::array<int, 10>& barras,
   calcularAreaBarrasEscolhidas(d);
   s.fissuracao = verificarFissuracao(s.projeto, s.analise.modelo, s.analise.secoes,
                                      armaduraAdotada(d, construirCatalogoTelas()));
-  TProgressoMudo mudo;
+  TProgressoSilencioso mudo;
   quantidades(s, mudo);
   guardarEscolha(s);
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "comum/modelo_teste.h"
+
 #include <cmath>
 #include <string>
 #include <vector>
@@ -214,12 +216,7 @@ TEST(CargasPermanentes, SoASobrecargaUniformeEntraAqui) {
 TEST(CargasPermanentes, AnelDeTesteIgualAMalhaSemMisula) {
   const TProjeto p = projetoSemMisula();
   const TModeloEF a = anel(p);
-  TModeloEF m;
-  gerarMalha(p, m);
-  alocarModelo(m);
-  iniciarModelo(m);
-  calcularPropriedades(p, m);
-  calcularInfluencia(p, m);
+  const TModeloEF m = teste::modeloCalculado(p);
   ASSERT_EQ(m.nNos, a.nNos);
   EXPECT_EQ(m.noInfDir, a.noInfDir);
   EXPECT_EQ(m.noSupDir, a.noSupDir);

@@ -4,20 +4,13 @@
 #include <numeric>
 
 #include "analysis/malha.h"
+#include "comum/modelo_teste.h"
 #include "comum/projetos_teste.h"
 
 namespace galeria {
 namespace {
 
-TModeloEF malhaCompleta(const TProjeto& p) {
-  TModeloEF m;
-  gerarMalha(p, m);
-  alocarModelo(m);
-  iniciarModelo(m);
-  calcularPropriedades(p, m);
-  calcularInfluencia(p, m);
-  return m;
-}
+TModeloEF malhaCompleta(const TProjeto& p) { return teste::modeloCalculado(p); }
 
 TEST(Malha, ArredondaAContagemDeElementosDoTrecho) {
   struct Caso {
