@@ -107,7 +107,8 @@ std::vector<std::string> gravarExemplos(const std::filesystem::path& pastaProgra
     TRegistroMemoria registro;
     executarCalculo(s, registro);
     if (s.projeto.estado.calculoInterrompido) {
-      erros.push_back("O exemplo \"" + e.arquivo + "\" não foi calculado com sucesso e não foi gravado.");
+      erros.push_back("O exemplo \"" + e.arquivo +
+                      "\" não foi calculado com sucesso e não foi gravado.");
       continue;
     }
     std::string erro = salvarProjeto(pasta / e.arquivo, s.projeto);

@@ -39,7 +39,8 @@ constexpr int saidaArquivo = 3;
 const char* const uso =
     "Uso: galeria-calc [PROJETO.gal] [--pasta DIR] [--definir Grupo.campo=VALOR]...\n"
     "                  [--salvar SAIDA.gal] [--custo] [--json]\n"
-    "  PROJETO.gal                  abre o projeto como o comando \"Abrir\" (sem ele, o projeto inicial)\n"
+    "  PROJETO.gal                  abre o projeto como o comando \"Abrir\" (sem ele, o projeto "
+    "inicial)\n"
     "  --pasta DIR                  pasta de instalação com config/ (padrão: a pasta atual)\n"
     "  --definir Grupo.campo=VALOR  altera um dado do projeto (ex.: Geometria.bl=4,50)\n"
     "  --salvar SAIDA.gal           grava o projeto com a escolha de telas e barras\n"

@@ -31,7 +31,8 @@ int main(int argc, char** argv) {
     // The examples use the soil catalogue just written, as the program reads it.
     const TLeituraConfiguracao leitura = lerConfiguracao(pasta);
     erros = leitura.avisos;
-    for (std::string& e : gravarExemplos(pasta, leitura.configuracao.solos)) erros.push_back(std::move(e));
+    for (std::string& e : gravarExemplos(pasta, leitura.configuracao.solos))
+      erros.push_back(std::move(e));
   }
   for (const std::string& e : erros) std::cerr << e << '\n';
   return erros.empty() ? 0 : 3;

@@ -62,7 +62,8 @@ TExecucao executar(const fs::path& pastaAtual, const std::vector<std::string>& a
 std::map<std::string, std::string> conteudo(const fs::path& pasta) {
   std::map<std::string, std::string> c;
   for (const auto& e : fs::recursive_directory_iterator(pasta))
-    c[fs::relative(e.path(), pasta).generic_string()] = e.is_regular_file() ? lerBytes(e.path()) : "<pasta>";
+    c[fs::relative(e.path(), pasta).generic_string()] =
+        e.is_regular_file() ? lerBytes(e.path()) : "<pasta>";
   return c;
 }
 
@@ -172,20 +173,25 @@ TEST_F(GaleriaCalc, ErrosDeUsoSaemComDoisSemGravar) {
 
 TEST_F(GaleriaCalc, SalvarEAbrirDeNovoDaOMesmoProjeto) {
   fs::create_directories(outra / "a");
-  for (const std::string nome : {"galeria1.gal", "secao_variavel_vala.gal", "sobrecarga_distribuida.gal"}) {
+  for (const std::string nome :
+       {"galeria1.gal", "secao_variavel_vala.gal", "sobrecarga_distribuida.gal"}) {
     SCOPED_TRACE(nome);
     const fs::path copia = outra / "a" / nome;
-    const TExecucao primeira =
-        executar(outra.caminho(), {exemplo(nome).string(), "--pasta", pasta(), "--json", "--salvar", copia.string()});
+    const TExecucao primeira = executar(
+        outra.caminho(),
+        {exemplo(nome).string(), "--pasta", pasta(), "--json", "--salvar", copia.string()});
     ASSERT_EQ(primeira.saida, 0) << primeira.err;
     EXPECT_EQ(primeira.err, "");
     // Calculated and saved with the proposal, the example is written again byte for byte.
     EXPECT_EQ(lerBytes(copia), lerBytes(exemplo(nome)));
 
-    const TExecucao original = executar(outra.caminho(), {exemplo(nome).string(), "--pasta", pasta(), "--json"});
-    const TExecucao aberta = executar(outra.caminho(), {copia.string(), "--pasta", pasta(), "--json"});
+    const TExecucao original =
+        executar(outra.caminho(), {exemplo(nome).string(), "--pasta", pasta(), "--json"});
+    const TExecucao aberta =
+        executar(outra.caminho(), {copia.string(), "--pasta", pasta(), "--json"});
     ASSERT_EQ(aberta.saida, 0) << aberta.err;
-    EXPECT_NE(aberta.out.find("\"banner\": \"***** CÁLCULOS FINALIZADOS COM SUCESSO *****\""), std::string::npos);
+    EXPECT_NE(aberta.out.find("\"banner\": \"***** CÁLCULOS FINALIZADOS COM SUCESSO *****\""),
+              std::string::npos);
     EXPECT_EQ(aberta.out, original.out);
   }
 
@@ -193,11 +199,13 @@ TEST_F(GaleriaCalc, SalvarEAbrirDeNovoDaOMesmoProjeto) {
   // document of the changed run (the same name, so only "salvo" differs).
   fs::create_directories(outra / "b");
   const fs::path mudado = outra / "b" / "galeria1.gal";
-  const TExecucao comMudanca = executar(
-      outra.caminho(), {exemplo("galeria1.gal").string(), "--pasta", pasta(), "--definir", "Geometria.bl=2,80",
-                        "--definir", "Instalacao.hs=0,80", "--salvar", mudado.string(), "--json"});
+  const TExecucao comMudanca =
+      executar(outra.caminho(), {exemplo("galeria1.gal").string(), "--pasta", pasta(), "--definir",
+                                 "Geometria.bl=2,80", "--definir", "Instalacao.hs=0,80", "--salvar",
+                                 mudado.string(), "--json"});
   ASSERT_EQ(comMudanca.saida, 0) << comMudanca.err;
-  const TExecucao reaberta = executar(outra.caminho(), {mudado.string(), "--pasta", pasta(), "--json"});
+  const TExecucao reaberta =
+      executar(outra.caminho(), {mudado.string(), "--pasta", pasta(), "--json"});
   ASSERT_EQ(reaberta.saida, 0) << reaberta.err;
   std::string semSalvo = comMudanca.out;
   const std::string linhaSalvo = ",\n \"salvo\": \"galeria1.gal\"";
@@ -205,7 +213,9 @@ TEST_F(GaleriaCalc, SalvarEAbrirDeNovoDaOMesmoProjeto) {
   ASSERT_NE(pos, std::string::npos);
   semSalvo.erase(pos, linhaSalvo.size());
   EXPECT_EQ(reaberta.out, semSalvo);
-  EXPECT_NE(reaberta.out, executar(outra.caminho(), {exemplo("galeria1.gal").string(), "--pasta", pasta(), "--json"}).out);
+  EXPECT_NE(reaberta.out, executar(outra.caminho(),
+                                   {exemplo("galeria1.gal").string(), "--pasta", pasta(), "--json"})
+                              .out);
 }
 
 TEST_F(GaleriaCalc, Galeria1EhOProjetoInicialCalculado) {
@@ -224,25 +234,29 @@ TEST_F(GaleriaCalc, Galeria1EhOProjetoInicialCalculado) {
 }
 
 TEST_F(GaleriaCalc, CustoImprimeOsQuatroResultados) {
-  const TExecucao r = executar(outra.caminho(), {exemplo("galeria1.gal").string(), "--pasta", pasta(), "--custo"});
+  const TExecucao r =
+      executar(outra.caminho(), {exemplo("galeria1.gal").string(), "--pasta", pasta(), "--custo"});
   ASSERT_EQ(r.saida, 0) << r.err;
   for (const char* padrao :
-       {"\n  Consumo de concreto = [0-9]+,[0-9]{2} m³\n", "\n  Consumo de aço = [0-9]+,[0-9]{2} Kg\n",
-        "\n  Taxa = [0-9]+,[0-9]{2} Kg/m³\n", "\n  Custo = [0-9]+,[0-9]{2} UM\n",
-        "\nComprimento da Galeria = 1,00 m\n", "\n  Preço do concreto = 170,00 UM / m³\n"})
+       {"\n  Consumo de concreto = [0-9]+,[0-9]{2} m³\n",
+        "\n  Consumo de aço = [0-9]+,[0-9]{2} Kg\n", "\n  Taxa = [0-9]+,[0-9]{2} Kg/m³\n",
+        "\n  Custo = [0-9]+,[0-9]{2} UM\n", "\nComprimento da Galeria = 1,00 m\n",
+        "\n  Preço do concreto = 170,00 UM / m³\n"})
     EXPECT_TRUE(std::regex_search(r.out, std::regex(padrao))) << padrao;
   // 350·15 + 2·220·15 + 350·15 + 15·15 + 15·15 = 17 550 cm² over a 1,00 m piece.
   EXPECT_NE(r.out.find("Consumo de concreto = 1,75 m³"), std::string::npos);
 
-  const TExecucao j = executar(outra.caminho(), {exemplo("galeria1.gal").string(), "--pasta", pasta(), "--custo", "--json"});
+  const TExecucao j = executar(
+      outra.caminho(), {exemplo("galeria1.gal").string(), "--pasta", pasta(), "--custo", "--json"});
   ASSERT_EQ(j.saida, 0) << j.err;
   EXPECT_NE(j.out.find("\"custo\": {"), std::string::npos);
   EXPECT_NE(j.out.find("\"consumoConcreto\": \"1,75 m³\""), std::string::npos);
 }
 
 TEST_F(GaleriaCalc, CalculoInterrompidoSaiComUm) {
-  const TExecucao r = executar(outra.caminho(), {exemplo("galeria1.gal").string(), "--pasta", pasta(), "--definir",
-                                                 "Instalacao.hs=6", "--custo", "--salvar", "parado.gal"});
+  const TExecucao r =
+      executar(outra.caminho(), {exemplo("galeria1.gal").string(), "--pasta", pasta(), "--definir",
+                                 "Instalacao.hs=6", "--custo", "--salvar", "parado.gal"});
   EXPECT_EQ(r.saida, 1) << r.err;
   EXPECT_NE(r.out.find("***** PROCESSAMENTO INTERROMPIDO *****"), std::string::npos);
   EXPECT_NE(r.err.find("O custo não foi calculado"), std::string::npos) << r.err;

@@ -29,7 +29,8 @@ using teste::TPastaTemporaria;
 std::vector<std::string> linhasDeEntrada(const TProjeto& p) {
   std::vector<std::string> l = linhasProjeto(p);
   for (size_t i = 0; i < l.size(); ++i)
-    if (l[i] == "RESULTADOS") return std::vector<std::string>(l.begin(), l.begin() + static_cast<long>(i));
+    if (l[i] == "RESULTADOS")
+      return std::vector<std::string>(l.begin(), l.begin() + static_cast<long>(i));
   return l;
 }
 
@@ -60,10 +61,10 @@ void esperarSessoesIguais(const TSessao& a, const TSessao& b) {
   EXPECT_EQ(ma.xNo, mb.xNo);
   EXPECT_EQ(ma.yNo, mb.yNo);
   EXPECT_EQ(ma.espessura, mb.espessura);
-  for (const auto campo : {&TModeloEF::cargaNodal, &TModeloEF::deslocamento, &TModeloEF::reacao,
-                           &TModeloEF::normalIni, &TModeloEF::normalFim, &TModeloEF::cortanteIni,
-                           &TModeloEF::cortanteFim, &TModeloEF::momentoIni, &TModeloEF::momentoFim,
-                           &TModeloEF::fatorInercia})
+  for (const auto campo :
+       {&TModeloEF::cargaNodal, &TModeloEF::deslocamento, &TModeloEF::reacao, &TModeloEF::normalIni,
+        &TModeloEF::normalFim, &TModeloEF::cortanteIni, &TModeloEF::cortanteFim,
+        &TModeloEF::momentoIni, &TModeloEF::momentoFim, &TModeloEF::fatorInercia})
     EXPECT_EQ(ma.*campo, mb.*campo);
   EXPECT_EQ(ma.apoioAtivo, mb.apoioAtivo);
   EXPECT_EQ(a.analise.cargas.fatorArqueamento, b.analise.cargas.fatorArqueamento);
@@ -184,8 +185,10 @@ TEST_F(AberturaSessao, IndicesForaDasListasFicamComAPropostaEComAviso) {
   ASSERT_TRUE(r.aberto) << r.erro;
   ASSERT_EQ(r.avisos.size(), 2u);
   const int primeira = static_cast<int>(resultados) + 2;  // file line of the first index
-  EXPECT_NE(r.avisos[0].find("linha " + std::to_string(primeira) + ":"), std::string::npos) << r.avisos[0];
-  EXPECT_NE(r.avisos[1].find("linha " + std::to_string(primeira + 6) + ":"), std::string::npos) << r.avisos[1];
+  EXPECT_NE(r.avisos[0].find("linha " + std::to_string(primeira) + ":"), std::string::npos)
+      << r.avisos[0];
+  EXPECT_NE(r.avisos[1].find("linha " + std::to_string(primeira + 6) + ":"), std::string::npos)
+      << r.avisos[1];
   esperarSessoesIguais(aberta, original);
 }
 
@@ -273,11 +276,11 @@ TEST_F(AberturaSessao, AjusteMudaOProjetoAntesDaMalha) {
 
   TSessao s;
   TRegistroMemoria registro;
-  const TAberturaSessao r = abrirProjetoSessao(s, pasta / "g.gal", configuracao, registro,
-                                               [](TProjeto& p) {
-                                                 p.Geometria.bl = 4.00;
-                                                 return std::string();
-                                               });
+  const TAberturaSessao r =
+      abrirProjetoSessao(s, pasta / "g.gal", configuracao, registro, [](TProjeto& p) {
+        p.Geometria.bl = 4.00;
+        return std::string();
+      });
   ASSERT_TRUE(r.aberto) << r.erro;
   EXPECT_GT(s.analise.modelo.nNos, original.analise.modelo.nNos);
   EXPECT_EQ(s.analise.modelo.xNo, esperada.analise.modelo.xNo);
