@@ -168,4 +168,22 @@ json documentoJson(const TSessao& s, const std::vector<std::string>& log) {
   return doc;
 }
 
+json custoJson(const TResultadoCusto& c) {
+  return {
+      {"titulo", c.titulo},
+      {"precoCA60", c.precos.precoCA60},
+      {"precoCA50", c.precos.precoCA50},
+      {"precoConcreto", c.precos.precoConcreto},
+      {"quantidadePecas", c.precos.quantidadePecas},
+      {"volumeConcreto", c.volumeConcreto},
+      {"pesoTelas", c.pesoTelas},
+      {"pesoBarras", c.pesoBarras},
+      {"custoTotal", c.custoTotal},
+      {"consumoConcreto", c.consumoConcreto},
+      {"consumoAco", c.consumoAco},
+      {"taxa", c.taxa},
+      {"custo", c.custo},
+  };
+}
+
 }  // namespace galeria

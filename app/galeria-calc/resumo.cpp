@@ -81,4 +81,20 @@ void imprimirResumo(const TSessao& s, std::ostream& o) {
   }
 }
 
+void imprimirCusto(const TResultadoCusto& c, std::ostream& o) {
+  o << "\nCUSTO\n\n" << c.titulo << '\n';
+  o << "  Preço do aço CA 60 = " << c.precos.precoCA60 << " UM / Kg\n";
+  o << "  Preço do aço CA 50 = " << c.precos.precoCA50 << " UM / Kg\n";
+  o << "  Preço do concreto = " << c.precos.precoConcreto << " UM / m³\n";
+  o << "  Quantidades de peças = " << c.precos.quantidadePecas << " unidades\n";
+  o << "  Telas (CA-60) por peça = " << formatar2(c.pesoTelas) << " Kg\n";
+  o << "  Barras (CA-50) por peça = " << formatar2(c.pesoBarras) << " Kg\n";
+  o << "  Concreto por peça = " << formatar2(c.volumeConcreto) << " m³\n";
+  o << "  Consumo de concreto = " << c.consumoConcreto << '\n';
+  o << "  Consumo de aço = " << c.consumoAco << '\n';
+  o << "  Taxa = " << c.taxa << '\n';
+  o << "  Custo = " << c.custo << '\n';
+  o << "  OBS: UM - Unidade Monetária\n";
+}
+
 }  // namespace galeria
