@@ -89,4 +89,30 @@ inline const LinhaFatores tabelaFatores[] = {
     {10, 1.00, 1.00, 0.80, 0.00, 1.00, true, 0.80},
 };
 
+// Criteria whose seven factors differ from each other and from 1 (the ELS soil
+// copy differs too, since the loads must not read it), and soil coefficients
+// with more than the four decimals the dialog shows: a factor read from the
+// wrong column or a coefficient used unrounded changes the loads.
+inline constexpr double kaDistinto = 0.3334, koDistinto = 0.4999;  // as shown
+inline void criteriosDistintos(TProjeto& p) {
+  TCriterio& c = p.Criterio;
+  c.eluPesoProprio = 1.25;
+  c.eluSolo = 1.40;
+  c.eluCargaMovel = 1.60;
+  c.eluAgua = 1.15;
+  c.elsPesoProprio = 1.10;
+  c.elsSolo = 1.30;
+  c.psi1Fissuracao = 0.45;
+  c.psi1Fadiga = 0.70;
+  p.Instalacao.ka = 0.33344999;
+  p.Instalacao.ko = 0.49994999;
+}
+inline const LinhaFatores tabelaFatoresDistintos[] = {
+    {1, 1.25, 1.40, 1.60, 1.15, 1.00, false, 0.00}, {2, 1.00, 1.00, 0.00, 0.00, 1.40, true, 1.60},
+    {3, 1.25, 1.40, 1.60, 0.00, 1.40, true, 1.60},  {5, 1.10, 1.10, 0.45, 1.10, 1.00, false, 0.00},
+    {6, 1.00, 1.00, 0.00, 0.00, 1.10, true, 0.45},  {7, 1.10, 1.10, 0.45, 0.00, 1.10, true, 0.45},
+    {8, 1.10, 1.10, 0.70, 1.10, 1.00, false, 0.00}, {9, 1.00, 1.00, 0.00, 0.00, 1.10, true, 0.70},
+    {10, 1.10, 1.10, 0.70, 0.00, 1.10, true, 0.70},
+};
+
 }  // namespace galeria::teste

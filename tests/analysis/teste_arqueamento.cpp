@@ -136,6 +136,27 @@ TEST(Arqueamento, ProjecaoIncompletaCresceComOPesoDoPrismaAcimaDoPlano) {
     EXPECT_NEAR(coeficienteProjecao(k, x, r) - coeficienteProjecao(k, x, x), (r - x) * taxa, 1e-9);
 }
 
+// ka and mi act with the four decimals the installation dialog shows: typed
+// as 0,33344999 and 0,57744999 they give the factors of 0,3334 and 0,5774,
+// which differ in the fourth decimal from those of the unrounded values.
+TEST(Arqueamento, CoeficientesDoSoloComQuatroDecimais) {
+  struct Caso {
+    int tipo;
+    double hs, rr, fator;
+  };
+  // Trench: Cd·Bv/Hq = 0,67367 and 0,56840 (unrounded: 0,67361, 0,56834);
+  // positive projection, rr 1: 1,74011 (unrounded: 1,74027).
+  const Caso casos[] = {{1, 8.00, 0.5, 0.6737}, {1, 12.00, 0.5, 0.5684}, {2, 6.00, 1.0, 1.7401}};
+  for (const Caso& c : casos) {
+    TProjeto p = projetoArqueamento(c.tipo, c.hs);
+    p.Instalacao.ka = 0.33344999;
+    p.Instalacao.mi = 0.57744999;
+    p.Tipo.rr = c.rr;
+    const Resultado r = arquear(p);
+    EXPECT_DOUBLE_EQ(r.cargas.fatorArqueamento, c.fator) << c.tipo << " " << c.hs;
+  }
+}
+
 TEST(Arqueamento, RecalqueNuloDaFatorUm) {
   for (const double hs : {3.00, 5.00, 12.00}) {
     TProjeto p = projetoArqueamento(2, hs);

@@ -79,6 +79,32 @@ TEST(CargasPermanentes, TotaisDasLajesEParedesPorCaso) {
   }
 }
 
+// The same totals with every factor distinct and the soil coefficients typed
+// with more decimals than shown: each case reads its own factors, the ELS soil
+// factor is the own-weight one, and ka, ko act with four decimals.
+TEST(CargasPermanentes, TotaisComFatoresDistintosECoeficientesArredondados) {
+  TProjeto p = projetoSemMisula();
+  teste::criteriosDistintos(p);
+  p.Sobrecarga.tipoSobrecarga = 2;
+  p.Sobrecarga.q = 10.0;  // 0,001 kN/cm²
+  const double fa = 0.85, gc = 25e-6, gs = 18e-6, ga = 10e-6, qs = 0.001;
+  TModeloEF m = anel(p);
+  TCargasCalculo c = cargasCom(fa);
+  TRegistroMemoria registro;
+  cargasPermanentes(p, m, c, registro);
+
+  for (const LinhaFatores& f : teste::tabelaFatoresDistintos) {
+    const double k = f.ko ? teste::koDistinto : teste::kaDistinto;
+    const double laje = -(f.g * gc * 15.0 + fa * f.s * gs * heq + fa * f.q * qs) * larguraB * 100.0;
+    EXPECT_NEAR(somaVerticalLaje(m, f.caso), laje, 1e-9) << "caso " << f.caso;
+    const double parede = f.agua * ga * somaInflProf * 100.0 -
+                          fa * f.sh * k * gs * (heq * alturaH + somaInflProf) * 100.0 -
+                          fa * f.qh * k * qs * alturaH * 100.0;
+    EXPECT_NEAR(somaHorizontalDireita(m, f.caso), parede, 1e-9) << "caso " << f.caso;
+    EXPECT_NEAR(somaHorizontalEsquerda(m, f.caso), -parede, 1e-9) << "caso " << f.caso;
+  }
+}
+
 TEST(CargasPermanentes, SoloEmServicoUsaOFatorDoPesoProprio) {
   TProjeto p = projetoSemMisula();
   p.Criterio.elsPesoProprio = 1.2;
