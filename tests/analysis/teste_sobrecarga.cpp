@@ -86,6 +86,7 @@ TEST(Sobrecarga, FatorDeImpactoPelaAlturaEquivalente) {
 
 TEST(Sobrecarga, PressaoDoVeiculoEspraiadaNoAterro) {
   EXPECT_NEAR(pressaoEspraiada(veiculoDaClasse(30), 100.0), 0.0011450, 5e-8);
+  EXPECT_NEAR(pressaoEspraiada(veiculoDaClasse(30), 100.0), 210.0 / 325600.0 + 0.0005, 1e-15);
   EXPECT_NEAR(pressaoEspraiada(veiculoDaClasse(45), 100.0), 360.0 / 325600.0 + 0.0005, 1e-15);
   // Without fill the reduced weight acts on the base rectangle: Q/(Lr·Br) in all.
   EXPECT_NEAR(pressaoEspraiada(veiculoDaClasse(30), 0.0), 300.0 / (600.0 * 300.0), 1e-15);
@@ -107,6 +108,22 @@ TEST(Sobrecarga, VeiculoComAterroDe1mOuMaisEspalhaSobreTodoOAnel) {
       for (int k = a.antes.noSupDir; k <= a.antes.noSupEsq; ++k)
         EXPECT_NEAR(a.laje(k, f.caso) / a.antes.inflSuperior[k], -fa * f.q * pr * 100.0, 1e-12);
     }
+  }
+}
+
+// Every case reads its own vertical and lateral factor and K (ka with four
+// decimals in the minimum-horizontal arrangements, ko in the others).
+TEST(Sobrecarga, VeiculoEspalhadoComFatoresDistintos) {
+  TProjeto p = projeto(150.0, 1);
+  teste::criteriosDistintos(p);
+  p.Sobrecarga.classe = 45;
+  const double fa = 0.85, pr = 360.0 / ((210.0 + 600.0) * (210.0 + 300.0)) + 0.0005;
+  const Acrescimo a = sobrecarga(p, teste::anelRetangular(p, 17, 12), fa);
+  for (const LinhaFatores& f : teste::tabelaFatoresDistintos) {
+    const double k = f.ko ? teste::koDistinto : teste::kaDistinto;
+    EXPECT_NEAR(a.somaLaje(f.caso), -fa * f.q * pr * 350.0 * 100.0, 1e-9) << f.caso;
+    EXPECT_NEAR(a.somaDireita(f.caso), -fa * f.qh * k * pr * 250.0 * 100.0, 1e-9) << f.caso;
+    EXPECT_NEAR(a.somaEsquerda(f.caso), fa * f.qh * k * pr * 250.0 * 100.0, 1e-9) << f.caso;
   }
 }
 
@@ -156,6 +173,51 @@ TEST(Sobrecarga, TresFaixasQuandoOVaoComportaOsEixos) {
   EXPECT_NEAR(a.somaLaje(3), -0.8 * 1.5 * 3 * 1.3 * 50.0, 1e-9);
   for (int i = 0; i <= 24; ++i)
     EXPECT_NEAR(a.laje(a.antes.noSupDir + i, 3), a.laje(a.antes.noSupEsq - i, 3), 1e-12);
+}
+
+TEST(Sobrecarga, TresFaixasNumaLajeDeElementosImpares) {
+  // lv = 465, 25 elements of 18,6: b0 = 85,28 is 4,59 spacings, a band of 4
+  // nodes (even for the odd count), each centred on the element after its
+  // node; j = 8 (8·18,6 = 148,8 ≤ 150 < 9·18,6).
+  TProjeto p = projeto(30.0, 1);
+  p.Geometria.bl = 4.50;
+  const Acrescimo a = sobrecarga(p, teste::anelRetangular(p, 25, 12));
+  const int meio = a.antes.noSupDir + 12;
+  std::set<int> esperados = faixa(meio - 9, meio - 6);
+  esperados.merge(faixa(meio - 1, meio + 2));
+  esperados.merge(faixa(meio + 7, meio + 10));
+  EXPECT_EQ(a.nosDaLajeCarregados(1), esperados);
+  EXPECT_NEAR(a.somaLaje(1), -1.5 * 3 * 1.3 * 50.0, 1e-9);
+  EXPECT_NEAR(a.laje(meio, 1), -1.5 * 1.3 * 50.0 / 4, 1e-12);
+  for (int i = 0; i <= 25; ++i)
+    EXPECT_NEAR(a.laje(a.antes.noSupDir + i, 1), a.laje(a.antes.noSupEsq - i, 1), 1e-12);
+}
+
+TEST(Sobrecarga, FaixaDeRodaDaClasse45NumaPecaLonga) {
+  // Class 45 (wheel 20 × 50, Q/6 = 75 kN) under 30 cm: b0 = 42 + √1000 + 15;
+  // 2,50 m pieces leave bw = b0 + (1 − b0/lv)·lv/2 = 211,81 unlimited. b0 is
+  // 4,50 spacings of 335/17: 4 nodes. lv ≤ 2·150 + b0: one band.
+  TProjeto p = projeto(30.0, 1);
+  p.Sobrecarga.classe = 45;
+  p.Geometria.comprimento = 3;
+  const Acrescimo a = sobrecarga(p, teste::anelRetangular(p, 17, 12), 0.9);
+  const int meio = a.antes.noSupDir + 8;
+  const double b0 = 1.4 * 30.0 + std::sqrt(20.0 * 50.0) + 15.0, lv = 335.0;
+  const double bw = b0 + (1.0 - b0 / lv) * (lv / 2.0);
+  const double w = 1.3 * 75.0 / bw;
+  EXPECT_EQ(a.nosDaLajeCarregados(1), faixa(meio - 1, meio + 2));
+  EXPECT_NEAR(a.somaLaje(1), -0.9 * 1.5 * w * 100.0, 1e-12);
+  EXPECT_NEAR(a.somaLaje(8), -0.9 * 0.8 * w * 100.0, 1e-12);
+  EXPECT_NEAR(a.laje(meio + 2, 5), -0.9 * 0.5 * w * 100.0 / 4, 1e-12);
+  // The walls: the class-45 pressure spread to each node's depth, with ko.
+  const TVeiculo v = veiculoDaClasse(45);
+  const int no = a.antes.noInfDir + 3;
+  const double z = a.antes.yNo[a.antes.noSupDir] - a.antes.yNo[no];
+  const double hk = 30.0 + z;
+  const double pk = 360.0 / ((1.4 * hk + 600.0) * (1.4 * hk + 300.0)) + 0.0005;
+  EXPECT_NEAR(a.parede(no, 3), -0.9 * 1.5 * p.Instalacao.ko * pk * a.antes.inflDireita[no] * 100.0,
+              1e-12);
+  EXPECT_NEAR(pressaoEspraiada(v, hk), pk, 1e-15);
 }
 
 TEST(Sobrecarga, TamanhoDaFaixaPelaParidade) {
