@@ -76,7 +76,7 @@ void confirmarGeometria(TProjeto& p, TModeloEF& m) {
   gerarMalha(p, m);
   p.estado.geometriaConfirmada = true;
   redefinirResultados(p);
-  const double hsCm = p.Instalacao.hs * 100.0;
+  const double hsCm = metrosParaCm(p.Instalacao.hs);
   const double B = valoresGeometricos(p.Geometria).larguraExterna;
   if (!(hsCm > B) || !(hsCm > 100.0)) p.Tipo.arqueamento = false;
 }

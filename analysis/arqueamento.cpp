@@ -75,7 +75,7 @@ void calcularArqueamento(const TProjeto& p, const TModeloEF& /*m*/, TCargasCalcu
   cargas.fatorArqueamento = 1.0;
 
   const TValoresGeometricos g = valoresGeometricos(p.Geometria);
-  const double h = valorFinito(p.Instalacao.hs) * 100.0;
+  const double h = metrosParaCm(valorFinito(p.Instalacao.hs));
   // Arching needs the fill alone (without the pavement) higher than 1 m and
   // than the culvert's width.
   if (!p.Tipo.arqueamento || !(h > 100.0) || !(h > g.larguraExterna)) return;

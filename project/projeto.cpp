@@ -40,10 +40,12 @@ double rrDaClasse(int classeRecalque) {
   }
 }
 
+double metrosParaCm(double metros) { return arredondar4(metros * 100.0); }
+
 TValoresGeometricos valoresGeometricos(const TGeometria& g) {
   TValoresGeometricos v;
-  v.blCm = g.bl * 100.0;
-  v.hlCm = g.hl * 100.0;
+  v.blCm = metrosParaCm(g.bl);
+  v.hlCm = metrosParaCm(g.hl);
   v.larguraExterna = v.blCm + 2.0 * g.hp;
   v.alturaExterna = g.hb + v.hlCm + g.hc;
   v.somaMisulasVerticais = g.mvc + g.mvb;

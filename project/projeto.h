@@ -129,6 +129,10 @@ double krDaClasse(int apoio);
 // rr fixed by the settlement classes 1..3 (1,00, 0,50, 0,30).
 double rrDaClasse(int classeRecalque);
 
+// A length typed in metres, in centimetres: rounded to four decimals so that
+// 1,10 m compares as exactly 110 cm (the product alone gives 110,00000000000001).
+double metrosParaCm(double metros);
+
 struct TValoresGeometricos {
   double blCm = 0, hlCm = 0;
   double larguraExterna = 0;  // B = blCm + 2·hp

@@ -233,3 +233,31 @@ TEST(Arqueamento, AlturaEquivalenteSemPesoDeSoloContaOPavimento) {
 
 }  // namespace
 }  // namespace galeria
+
+namespace galeria {
+namespace {
+
+// Decimal inputs compare as the decimals they are: 1,10 m of fill over a
+// culvert 1,10 m wide is not higher than it, so no arching.
+TEST(ArqueamentoLimites, AlturaIgualALarguraEmDecimaisNaoArqueia) {
+  TProjeto p = projetoInicial();
+  p.Geometria.bl = 0.80;
+  p.Geometria.hp = 15.0;
+  p.Instalacao.hs = 1.10;
+  p.Tipo.arqueamento = true;
+  p.Tipo.tipoInstalacao = 1;
+  p.Tipo.bv = 1.50;
+  TModeloEF m;
+  TCargasCalculo cargas;
+  TRegistroMemoria registro;
+  bool parado = false;
+  calcularArqueamento(p, m, cargas, registro, parado);
+  EXPECT_EQ(cargas.fatorArqueamento, 1.0);
+  p.Instalacao.hs = 1.11;
+  calcularArqueamento(p, m, cargas, registro, parado);
+  EXPECT_LT(cargas.fatorArqueamento, 1.0);
+  EXPECT_DOUBLE_EQ(metrosParaCm(1.10), 110.0);
+}
+
+}  // namespace
+}  // namespace galeria
