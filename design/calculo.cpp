@@ -163,6 +163,7 @@ void executarCalculo(TSessao& s, TProgresso& progresso) {
   s.dimensionamento = TDimensionamento{};
   s.cortante = TResultadoCortante{};
   s.fissuracao = TFissuracao{};
+  s.triagem = TTriagemAlternativas{};
   const TCatalogoTelas& catalogo = construirCatalogoTelas();
 
   if (executarAnalise(p, s.analise, progresso, parado)) {
