@@ -180,7 +180,8 @@ TEST(Calculo, CortanteEFissuracaoLeemOsNosEAArmaduraDaRodada) {
     EXPECT_NEAR(c->As1, As1, 1e-12) << c->rotulo;
     double vsd = 0.0;
     for (int caso = casoEluVmaxHmin; caso <= casoEluVmaxHmax; ++caso)
-      vsd = std::max(vsd, std::abs(m.cortanteIni[static_cast<size_t>(c->no)][static_cast<size_t>(caso)]));
+      vsd = std::max(
+          vsd, std::abs(m.cortanteIni[static_cast<size_t>(c->no)][static_cast<size_t>(caso)]));
     EXPECT_DOUBLE_EQ(c->Vsd, vsd) << c->rotulo;
   }
   EXPECT_GT(v.cortanteMisula.Asw, 0.0);

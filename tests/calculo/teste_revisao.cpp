@@ -55,7 +55,8 @@ TEST(Revisao, TrocaDeTelaGuardaATriagemDasAlternativas) {
       const std::vector<bool>& atende = s.triagem.alternativaAtende[k];
       ASSERT_EQ(atende.size(), d.alternativasBarras[k].size()) << k;
       const auto primeira = std::find(atende.begin(), atende.end(), true);
-      const int esperada = primeira == atende.end() ? 0 : static_cast<int>(primeira - atende.begin());
+      const int esperada =
+          primeira == atende.end() ? 0 : static_cast<int>(primeira - atende.begin());
       EXPECT_EQ(d.barraEscolhida[k], esperada) << k;
       falhas += static_cast<int>(std::count(atende.begin(), atende.end(), false));
     }

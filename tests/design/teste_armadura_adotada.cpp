@@ -95,7 +95,8 @@ TEST(ArmaduraAdotada, MontadaDoDimensionamento) {
   for (int k : locaisComTela) d.telaEscolhida[static_cast<size_t>(k)] = telas[k];
   atualizarAreaTela(catalogo, d);
   TArmadura arm = projetoInicial().Armadura;
-  for (size_t k = 1; k <= nLocais; ++k) d.alternativasBarras[k] = alternativasParaArea(3.0, arm, false);
+  for (size_t k = 1; k <= nLocais; ++k)
+    d.alternativasBarras[k] = alternativasParaArea(3.0, arm, false);
   d.alternativasBarras[2] = alternativasParaArea(0.0, arm, false);  // the hyphen line
   d.barraEscolhida = {0, 0, 0, 1, 2, 3, 0, 1, 2, 3, 0};
   calcularAreaBarrasEscolhidas(d);
@@ -113,7 +114,8 @@ TEST(ArmaduraAdotada, MontadaDoDimensionamento) {
   EXPECT_EQ(a.asBarrasEscolhida, d.asBarrasEscolhida);
   // 3,0 cm²/m: "10 d6,3", "6 d8,0", "4 d10,0", "3 d12,5".
   const double barras[] = {0, 6.3, 0, 8.0, 10.0, 12.5, 6.3, 8.0, 10.0, 12.5, 6.3};
-  const double areas[] = {0, 3.117, 0, 3.0156, 3.1412, 3.6813, 3.117, 3.0156, 3.1412, 3.6813, 3.117};
+  const double areas[] = {0,     3.117,  0,      3.0156, 3.1412, 3.6813,
+                          3.117, 3.0156, 3.1412, 3.6813, 3.117};
   for (size_t k = 1; k <= nLocais; ++k) {
     EXPECT_DOUBLE_EQ(a.diametroBarraEscolhida[k], barras[k]) << k;
     EXPECT_NEAR(a.asBarrasEscolhida[k], areas[k], 1e-12) << k;
