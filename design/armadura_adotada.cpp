@@ -1,19 +1,14 @@
 #include "design/armadura_adotada.h"
 
-#include <cmath>
-
-#include "project/catalogo_telas.h"
+#include "design/armaduras.h"
 #include "project/numeros.h"
 
 namespace galeria {
 
 double diametroDoTexto(const std::string& texto) {
-  const size_t posD = texto.find('d');
-  const size_t posHifen = texto.find('-');
-  if (posD == std::string::npos || posHifen == std::string::npos || posHifen <= posD + 1)
-    return 0.0;
-  // Up to the blank before the first hyphen: lerNumero ignores that blank.
-  const auto valor = lerNumero(std::string_view(texto).substr(posD + 1, posHifen - posD - 1));
+  const auto partes = partesDaAlternativa(texto);
+  if (!partes) return 0.0;
+  const auto valor = lerNumero(partes->bitola);
   if (!valor || *valor <= 0.0) return 0.0;
   return *valor;
 }
@@ -22,18 +17,7 @@ TAlternativaTriagem lerAlternativaTriagem(const std::string& texto) {
   TAlternativaTriagem alt;
   alt.texto = texto;
   alt.diametro = diametroDoTexto(texto);
-  if (alt.diametro <= 0.0) return alt;
-
-  const size_t posD = texto.find('d');
-  const auto quantidade = lerInteiro(std::string_view(texto).substr(0, posD));
-  if (!quantidade || *quantidade <= 0 || *quantidade > 100000) return alt;
-
-  for (const TBitola& b : TBitolasCA50::todas()) {
-    if (std::abs(b.diametroMm - alt.diametro) < 1e-9) {
-      alt.asPorMetro = static_cast<double>(*quantidade) * b.areaBarra;
-      break;
-    }
-  }
+  alt.asPorMetro = areaDaAlternativa(texto);
   return alt;
 }
 

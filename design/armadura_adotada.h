@@ -53,13 +53,16 @@ struct TListasAlternativas {
 };
 
 // The diameter written in an alternative text, mm: the characters after the
-// first "d" up to the blank before the first "-". 0 when the text has no such
+// first "d" up to the blank before the first "-" (read as the bar selection
+// reads its entries, partesDaAlternativa). 0 when the text has no such
 // diameter (the hyphen line, or a text that does not read as a number).
 double diametroDoTexto(const std::string& texto);
 
-// The numbers of an alternative text: the count before the blank that
+// The numbers of an alternative text: its area per metre as the bar
+// selection reads it (areaDaAlternativa: the count before the blank that
 // precedes "d", times the one-bar area of the written diameter in the CA-50
-// table. The hyphen line, or a text that does not read, gives zeros.
+// table) and its diameter. The hyphen line, or a text that does not read,
+// gives zeros.
 TAlternativaTriagem lerAlternativaTriagem(const std::string& texto);
 
 // The alternative chosen at a location; nullptr when the choice is outside

@@ -141,18 +141,25 @@ int localSemAlternativas(const TDimensionamento& d) {
   return 0;
 }
 
-std::optional<TBarrasDoTexto> lerAlternativa(const std::string& texto) {
-  if (texto == textoSemBarras) return std::nullopt;
+std::optional<TPartesAlternativa> partesDaAlternativa(const std::string& texto) {
   const size_t d = texto.find('d');
   const size_t hifen = texto.find('-');
   // "<count> d<diameter> -...": a blank before the "d" and before the "-".
-  if (d == std::string::npos || d < 2 || hifen == std::string::npos || hifen < d + 2)
-    return std::nullopt;
-  const auto quantidade = lerInteiro(texto.substr(0, d - 1));
+  if (d == std::string::npos || hifen == std::string::npos || hifen < d + 2) return std::nullopt;
+  TPartesAlternativa r;
+  r.quantidade = d >= 1 ? texto.substr(0, d - 1) : std::string();
+  r.bitola = texto.substr(d + 1, hifen - 1 - (d + 1));
+  return r;
+}
+
+std::optional<TBarrasDoTexto> lerAlternativa(const std::string& texto) {
+  const auto partes = partesDaAlternativa(texto);
+  if (!partes) return std::nullopt;
+  const auto quantidade = lerInteiro(partes->quantidade);
   if (!quantidade || *quantidade < 0 || *quantidade > 1000000000LL) return std::nullopt;
   TBarrasDoTexto r;
   r.quantidade = static_cast<int>(*quantidade);
-  r.bitola = texto.substr(d + 1, hifen - 1 - (d + 1));
+  r.bitola = partes->bitola;
   return r;
 }
 

@@ -42,6 +42,17 @@ void montarAlternativasBarras(const TProjeto& p, TDimensionamento& d);
 // The first location (1..10) whose list is empty, 0 when all have entries.
 int localSemAlternativas(const TDimensionamento& d);
 
+// The two pieces of an entry "<count> d<diameter> -...": the text before the
+// blank that precedes the first "d", and the text between that "d" and the
+// blank before the first "-". Nothing when the text has no "d" followed, at
+// least two characters on, by a "-" (the hyphen line). Every reader of an
+// entry (chosen areas, diameters of the crack check) goes through here.
+struct TPartesAlternativa {
+  std::string quantidade;  // "10"
+  std::string bitola;      // "6,3"
+};
+std::optional<TPartesAlternativa> partesDaAlternativa(const std::string& texto);
+
 struct TBarrasDoTexto {
   int quantidade = 0;
   std::string bitola;  // "6,3"

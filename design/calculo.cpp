@@ -125,7 +125,7 @@ TListasAlternativas listasAlternativas(const TDimensionamento& d) {
   for (int k = 1; k <= nLocais; ++k) {
     const size_t i = static_cast<size_t>(k);
     for (const TAlternativaBarras& alt : d.alternativasBarras[i])
-      l.alternativasBarras[i].push_back({alt.texto, alt.areaPorMetro, diametroDoTexto(alt.texto)});
+      l.alternativasBarras[i].push_back(lerAlternativaTriagem(alt.texto));
     l.barraEscolhida[i] = d.barraEscolhida[i];
   }
   return l;
@@ -163,6 +163,7 @@ void executarCalculo(TSessao& s, TProgresso& progresso) {
   s.dimensionamento = TDimensionamento{};
   s.cortante = TResultadoCortante{};
   s.fissuracao = TFissuracao{};
+  s.triagem = TTriagemAlternativas{};
   const TCatalogoTelas& catalogo = construirCatalogoTelas();
 
   if (executarAnalise(p, s.analise, progresso, parado)) {

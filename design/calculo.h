@@ -24,6 +24,10 @@ struct TSessao {
   TDimensionamento dimensionamento;
   TResultadoCortante cortante;
   TFissuracao fissuracao;
+  // Pass flags of the crack-width screening of the bar alternatives, for the
+  // results dialog to grey the failing ones; empty until the lists built by
+  // the last calculation are screened.
+  TTriagemAlternativas triagem;
   std::string banner;
 };
 

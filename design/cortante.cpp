@@ -190,6 +190,7 @@ TTextosCortante textosCortante(const TVerificacaoCortante& v, double fck) {
   t.Vsd = formatar2(v.Vsd);
   t.resistente = formatar2(v.calculado ? v.Vc : v.Vrd1);
   t.Asw = v.calculado ? formatar2(v.Asw) : semValor;
+  t.situacao = v.calculado ? "Calculado" : "Não necessario";
   return t;
 }
 

@@ -85,6 +85,7 @@ TResultadoCortante executarEtapaCortante(const TProjeto& projeto, const TModeloE
 struct TTextosCortante {
   std::string fck, fctm, fctkinf, fctd, taurd, de;  // stresses ×10 (MPa)
   std::string As1, Ro1, Twd, Vsd, resistente, Asw;
+  std::string situacao;  // "Calculado" when Vsd > Vrd1, else "Não necessario"
 };
 TTextosCortante textosCortante(const TVerificacaoCortante& v, double fck);
 

@@ -84,6 +84,17 @@ TFissuraFace calcularFissuraFace(double M, double N, double h, double dLinha, do
     f.semResultado = true;
     return f;
   }
+  // The bar and its concrete envelope depend only on φ and the cover; they
+  // are kept also when the face carries no stress.
+  const bool temDiametro = phi > 0.0 && std::isfinite(phi);
+  if (temDiametro) {
+    // A negative cover (only a damaged file holds one) counts as none.
+    const double c = std::isfinite(cobrimento) ? std::max(cobrimento, 0.0) : 0.0;
+    f.areaBarra = std::numbers::pi * phi * phi / 4.0;
+    const double largura = std::min(15.0 * phi, 10.0);
+    f.areaEnvolvimento = largura * (7.5 * phi + c);
+    f.taxaEnvolvimento = f.areaBarra / f.areaEnvolvimento;
+  }
   if (M == 0.0 && N == 0.0) return f;  // nothing acts: no stress, no crack
 
   const double braco = 0.9 * (h - dLinha);
@@ -100,17 +111,10 @@ TFissuraFace calcularFissuraFace(double M, double N, double h, double dLinha, do
   f.tensaoAco = sigma;
   if (sigma == 0.0) return f;
 
-  if (!(phi > 0.0) || !std::isfinite(phi)) {
+  if (!temDiametro) {
     f.semResultado = true;  // stressed steel of unknown diameter
     return f;
   }
-  // A negative cover (only a damaged file holds one) counts as none.
-  const double c = std::isfinite(cobrimento) ? std::max(cobrimento, 0.0) : 0.0;
-  f.areaBarra = std::numbers::pi * phi * phi / 4.0;
-  const double largura = std::min(15.0 * phi, 10.0);
-  f.areaEnvolvimento = largura * (7.5 * phi + c);
-  f.taxaEnvolvimento = f.areaBarra / f.areaEnvolvimento;
-
   const double base = 12.5 * eta1Fissuracao * moduloAcoFissuracao;
   const double w2 = phi * sigma / base * (4.0 / f.taxaEnvolvimento + 45.0);
   // Without tensile strength the first estimate is unbounded: the second governs.

@@ -38,9 +38,8 @@ void redimensionarComTelas(TSessao& s, const std::array<int, 6>& telasArquivo,
     montarAlternativasBarras(s.projeto, d);
     TListasAlternativas listas = listasAlternativas(d);
     TArmaduraAdotada armadura = armaduraAdotada(d, catalogo);
-    TTriagemAlternativas triagem;
     s.fissuracao = triarAlternativas(s.projeto, s.analise.modelo, s.analise.secoes, listas,
-                                     armadura, triagem);
+                                     armadura, s.triagem);
     for (size_t k = 1; k <= nLocais; ++k) d.barraEscolhida[k] = listas.barraEscolhida[k];
     calcularAreaBarrasEscolhidas(d);
   }

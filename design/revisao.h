@@ -10,9 +10,9 @@ namespace galeria {
 
 // Meshes in the order of the project file (locations 9, 5, 1, 10, 6, 2).
 // Redoes the bending design, rebuilds the bar lists (first entry chosen),
-// screens them against the crack limit, then the requirement along the frame
-// and the piece lengths. A design failure logs its lines through `progresso`
-// and sets the stop flag.
+// screens them against the crack limit (pass flags in s.triagem), then the
+// requirement along the frame and the piece lengths. A design failure logs
+// its lines through `progresso` and sets the stop flag.
 void redimensionarComTelas(TSessao& s, const std::array<int, 6>& telasArquivo,
                            TProgresso& progresso);
 

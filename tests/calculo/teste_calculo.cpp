@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "comum/verificacao_finita.h"
 #include "design/calculo.h"
 #include "project/campos.h"
+#include "project/numeros.h"
 
 namespace galeria {
 namespace {
@@ -151,6 +153,60 @@ TEST(Calculo, AberturaIgualAoLimitePassaEAcimaParaPorPosicao) {
     falhas += fissuracaoExcedida(abaixo.sessao.fissuracao, p, abaixo.sessao.projeto.Armadura.w);
   EXPECT_GE(falhas, 1);
   EXPECT_EQ(abaixo.contar("Problemas de Fissuração (ELS)"), falhas);
+}
+
+// Deeper fill: the haunch section of the top slab needs stirrups. The checks
+// read the forces of their own nodes and cases and the reinforcement chosen
+// by the run (meshes, first bar entries, fatigue bars of the upper corner).
+TEST(Calculo, CortanteEFissuracaoLeemOsNosEAArmaduraDaRodada) {
+  TRodada r = calcular({{"Instalacao.hs", "3"}});
+  ASSERT_FALSE(r.parado());
+  const TSessao& s = r.sessao;
+  const TModeloEF& m = s.analise.modelo;
+  const TSecoesProjeto& secoes = s.analise.secoes;
+  const TDimensionamento& d = s.dimensionamento;
+  const TGeometria& g = s.projeto.Geometria;
+  const TResultadoCortante& v = s.cortante;
+
+  EXPECT_EQ(r.contar("Calculando Força Cortante"), 1);
+  EXPECT_EQ(r.contar("Não é necessario calcular Força Cortante"), 0);
+  EXPECT_EQ(v.cortanteMisula.no, secoes.noSecao[misulaLajeSuperior]);
+  EXPECT_EQ(v.cortanteParede.no, secoes.noSecao[quinaSuperior]);
+  EXPECT_DOUBLE_EQ(v.cortanteMisula.alturaSecao, g.hc);
+  EXPECT_DOUBLE_EQ(v.cortanteParede.alturaSecao, g.hc + g.mvc);
+  const double As1 = d.areaTela[5] + d.areaTela[9] + d.asBarrasEscolhida[7] +
+                     d.asBarrasEscolhida[9] + d.asFadigaQuina;
+  for (const TVerificacaoCortante* c : {&v.cortanteMisula, &v.cortanteParede}) {
+    EXPECT_NEAR(c->As1, As1, 1e-12) << c->rotulo;
+    double vsd = 0.0;
+    for (int caso = casoEluVmaxHmin; caso <= casoEluVmaxHmax; ++caso)
+      vsd = std::max(
+          vsd, std::abs(m.cortanteIni[static_cast<size_t>(c->no)][static_cast<size_t>(caso)]));
+    EXPECT_DOUBLE_EQ(c->Vsd, vsd) << c->rotulo;
+  }
+  EXPECT_GT(v.cortanteMisula.Asw, 0.0);
+  EXPECT_DOUBLE_EQ(v.cortanteParede.Asw, 0.0);
+  EXPECT_EQ(v.figura, "\\Figuras\\cortanteMis.bmp");
+  EXPECT_GT(v.distanciaCortante, 0.0);
+  EXPECT_EQ(v.textoArea,
+            formatarDecimais(v.aswMaximo * v.distanciaCortante / 100.0, 2) + " cm²/m/m");
+
+  // Crack widths: the tensioned face of each section in cases 5 to 7 gets
+  // |M| and N of the section node; the other face keeps 0.
+  const TFissuracao& f = s.fissuracao;
+  for (size_t sec = 1; sec <= nSecoes; ++sec) {
+    const size_t no = static_cast<size_t>(secoes.noSecao[sec]);
+    for (size_t c = casoFissVmaxHmin; c <= casoFissVmaxHmax; ++c) {
+      const double M = m.momentoIni[no][c];
+      const size_t p = M > 0.0 ? 2 * sec - 1 : 2 * sec;
+      const size_t outra = M > 0.0 ? 2 * sec : 2 * sec - 1;
+      EXPECT_DOUBLE_EQ(f.momentoFissura[c][p], arredondar4(std::abs(M))) << sec << " " << c;
+      EXPECT_DOUBLE_EQ(f.normalFissura[c][p], arredondar4(m.normalIni[no][c])) << sec << " " << c;
+      EXPECT_GT(f.diametroFissura[c][p], 0.0) << sec << " " << c;
+      EXPECT_DOUBLE_EQ(f.momentoFissura[c][outra], 0.0) << sec << " " << c;
+      EXPECT_DOUBLE_EQ(f.aberturaFissura[c][outra], 0.0) << sec << " " << c;
+    }
+  }
 }
 
 TEST(Calculo, SistemaSingularTerminaVermelhoSemNumerosInvalidos) {

@@ -1,6 +1,8 @@
 // The results dialog's reruns on a calculated project.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "comum/projetos_teste.h"
 #include "design/revisao.h"
 
@@ -30,6 +32,43 @@ TEST(Revisao, TelasMaisPesadasReduzemAsBarrasSemRefazerAAnalise) {
   for (size_t k = 1; k <= nLocais; ++k) EXPECT_LE(d.asBarrasCalculada[k], antes.asBarrasCalculada[k] + 1e-9) << k;
   EXPECT_EQ(s.projeto.Resultados.telaEscolhida, (std::array<int, 6>{10, 10, 10, 10, 10, 10}));
   EXPECT_TRUE(registro.linhas.empty());
+}
+
+// The pass flags of the screening stay with the session for the results
+// dialog, which greys the failing alternatives; each location holds the first
+// passing alternative, or the first one when none passes.
+TEST(Revisao, TrocaDeTelaGuardaATriagemDasAlternativas) {
+  struct Caso {
+    double limite;
+    bool todasAtendem;
+  };
+  const Caso casos[] = {{1000.0, true}, {0.0001, false}};
+  for (const Caso& c : casos) {
+    TSessao s = sessaoCalculada();
+    EXPECT_TRUE(s.triagem.alternativaAtende[10].empty());  // nothing screened yet
+    s.projeto.Armadura.w = c.limite;
+    TRegistroMemoria registro;
+    redimensionarComTelas(s, s.projeto.Resultados.telaEscolhida, registro);
+    const TDimensionamento& d = s.dimensionamento;
+    int falhas = 0;
+    for (size_t k = 1; k <= nLocais; ++k) {
+      const std::vector<bool>& atende = s.triagem.alternativaAtende[k];
+      ASSERT_EQ(atende.size(), d.alternativasBarras[k].size()) << k;
+      const auto primeira = std::find(atende.begin(), atende.end(), true);
+      const int esperada =
+          primeira == atende.end() ? 0 : static_cast<int>(primeira - atende.begin());
+      EXPECT_EQ(d.barraEscolhida[k], esperada) << k;
+      falhas += static_cast<int>(std::count(atende.begin(), atende.end(), false));
+    }
+    if (c.todasAtendem) {
+      EXPECT_EQ(falhas, 0);
+    } else {
+      EXPECT_GT(falhas, 0);
+    }
+    // A new calculation builds new lists: the old flags go.
+    executarCalculo(s, registro);
+    for (size_t k = 1; k <= nLocais; ++k) EXPECT_TRUE(s.triagem.alternativaAtende[k].empty()) << k;
+  }
 }
 
 TEST(Revisao, EscolhaDeBarrasRefazAreasEComprimentos) {

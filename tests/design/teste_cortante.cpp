@@ -76,6 +76,8 @@ TEST(CortanteSecao, CortanteDeProjetoDecideSeCalcula) {
     EXPECT_DOUBLE_EQ(v.Vsd, c.vsd);
     EXPECT_EQ(v.calculado, c.calculado) << c.vsd;
     EXPECT_NEAR(v.Asw, c.asw, 1e-4) << c.vsd;
+    EXPECT_EQ(textosCortante(v, 30.0).situacao, c.calculado ? "Calculado" : "Não necessario")
+        << c.vsd;
     if (!c.calculado) {
       EXPECT_EQ(v.Twd, 0.0);
     }
@@ -244,7 +246,9 @@ TEST(CortanteResumo, TextosDoRelatorio) {
   EXPECT_EQ(t.Vsd, "120,00");
   EXPECT_EQ(t.resistente, "102,94");  // Vc when computed
   EXPECT_EQ(t.Asw, "6,89");
+  EXPECT_EQ(t.situacao, "Calculado");
   const auto p = textosCortante(r.cortanteParede, 30.0);
+  EXPECT_EQ(p.situacao, "Não necessario");
   EXPECT_EQ(p.Twd, "--------");
   EXPECT_EQ(p.Asw, "--------");
   EXPECT_EQ(p.resistente, "173,46");  // Vrd1 otherwise

@@ -94,6 +94,33 @@ TEST(Fissuracao, EnvolvimentoDaBarra) {
   }
 }
 
+TEST(Fissuracao, FaceSemTensaoGuardaOEnvolvimentoDaBarra) {
+  // M = N = 0 at a section: the internal face is evaluated with |M| = 0, so
+  // σs and w are 0, but the bar and its concrete envelope are still stored.
+  const TFissuraFace face = calcularFissuraFace(0.0, 0.0, 15.0, 3.5, 2.83, 0.6, 3.0, 0.28965);
+  EXPECT_FALSE(face.semResultado);
+  EXPECT_DOUBLE_EQ(face.tensaoAco, 0.0);
+  EXPECT_DOUBLE_EQ(face.abertura, 0.0);
+  EXPECT_NEAR(face.areaBarra, 0.28274, 1e-5);
+  EXPECT_DOUBLE_EQ(face.areaEnvolvimento, 67.5);
+  EXPECT_NEAR(face.taxaEnvolvimento, 0.0041888, 1e-7);
+
+  Quadro q;
+  q.armadura.areaTela[10] = 2.83;
+  q.armadura.diametroTela[10] = 6.0;
+  const TFissuracao f = q.verificar();  // every force 0
+  for (int c = casoFissVmaxHmin; c <= casoFissVmaxHmax; ++c) {
+    EXPECT_DOUBLE_EQ(f.diametroFissura[c][18], 0.6);
+    EXPECT_DOUBLE_EQ(f.areaBarraFissura[c][18], 0.2827);
+    EXPECT_DOUBLE_EQ(f.areaEnvolvimento[c][18], 67.5);
+    EXPECT_DOUBLE_EQ(f.taxaEnvolvimento[c][18], 0.0042);
+    EXPECT_DOUBLE_EQ(f.aberturaFissura[c][18], 0.0);
+    // The external face is not tensioned and keeps 0 throughout.
+    EXPECT_DOUBLE_EQ(f.diametroFissura[c][17], 0.0);
+    EXPECT_DOUBLE_EQ(f.areaEnvolvimento[c][17], 0.0);
+  }
+}
+
 TEST(Fissuracao, SegundaEstimativaGovernaComBarraGrossa) {
   // 20 mm bar at the stress cap: ρr is high enough for w2 < w1.
   const double fctm = 0.3 * std::pow(30.0, 2.0 / 3.0) / 10.0;
