@@ -24,6 +24,11 @@ std::string semZeroNegativo(double valor, int casas) {
 
 }  // namespace
 
+std::string textoDistanciaCortante(double distancia) {
+  // Whole centimetres, a half rounded up: a length with stirrups is never shown short.
+  return semZeroNegativo(std::round(distancia), 0) + " cm";
+}
+
 double tensaoEstribo(double h) {
   if (h <= 15.0) return 25.0;
   if (h >= 35.0) return 43.5;
@@ -155,7 +160,7 @@ TResultadoCortante verificarCortante(const TProjeto& projeto, const TModeloEF& m
         distanciaCortante(projeto, modelo, secoes, r.cortanteMisula, r.cortanteParede);
     r.textoArea =
         semZeroNegativo(r.aswMaximo * r.distanciaCortante / 100.0, 2) + " cm²/m/m";
-    r.textoDistancia = semZeroNegativo(r.distanciaCortante, 0) + " cm";
+    r.textoDistancia = textoDistanciaCortante(r.distanciaCortante);
   }
   return r;
 }

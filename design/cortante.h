@@ -81,6 +81,9 @@ TResultadoCortante executarEtapaCortante(const TProjeto& projeto, const TModeloE
                                          const TArmaduraAdotada& armadura,
                                          TProgresso& progresso);
 
+// The length needing stirrups as the results show it: "33 cm" for 32,5.
+std::string textoDistanciaCortante(double distancia);
+
 // Cells of the report's shear tables for one section.
 struct TTextosCortante {
   std::string fck, fctm, fctkinf, fctd, taurd, de;  // stresses ×10 (MPa)

@@ -301,3 +301,15 @@ TEST(CortanteRobustez, ModeloSemArraysNemSecoes) {
 
 }  // namespace
 }  // namespace galeria
+
+namespace galeria {
+namespace {
+
+TEST(CortanteTextos, DistanciaEmCentimetrosInteirosArredondandoMeioParaCima) {
+  const std::pair<double, const char*> casos[] = {
+      {32.5, "33 cm"}, {32.49, "32 cm"}, {60.0, "60 cm"}, {0.4, "0 cm"}, {-0.2, "0 cm"}};
+  for (const auto& [valor, texto] : casos) EXPECT_EQ(textoDistanciaCortante(valor), texto) << valor;
+}
+
+}  // namespace
+}  // namespace galeria
