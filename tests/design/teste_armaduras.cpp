@@ -246,6 +246,74 @@ TEST_F(ArmaduraAoLongo, EspessurasETelasAoLongo) {
   EXPECT_DOUBLE_EQ(d.espessuraAoLongo[1], 0.0);
 }
 
+// Every run of the table along the frame, on a frame of 16 slab elements
+// (20,94 cm) and 12 wall elements (19,92 cm) with two haunch elements at each
+// corner: hb 20, hp 15, hc 18, haunches 15 × 15 (corners 35,36 and 33,94 cm),
+// and a different mesh in each slot.
+TEST(ArmaduraAoLongoLinhas, EspessuraTelasEDLinhaPorNo) {
+  TProjeto p = projetoInicial();
+  p.Geometria.secaoConstante = false;
+  p.Geometria.hb = 20.0;
+  p.Geometria.hp = 15.0;
+  p.Geometria.hc = 18.0;
+  auto q = quadroRetangular(p, 16, 12, 2);
+  ASSERT_EQ(q.s.noSecao, (std::array<int, 10>{0, 9, 15, 17, 19, 23, 27, 29, 31, 37}));
+  TDimensionamento d;
+  const int indice[11] = {0, 0, 1, 0, 0, 2, 3, 0, 0, 4, 5};  // L113 L138 L159 L196 L246 L283
+  for (int k : locaisComTela) d.telaEscolhida[static_cast<size_t>(k)] = indice[k];
+  atualizarAreaTela(construirCatalogoTelas(), d);
+  const double s1 = 1.13, s2 = 1.38, s5 = 1.59, s6 = 1.96, s9 = 2.46, s10 = 2.83;
+  // The corner nodes carry moments: external face at the bottom corner with
+  // the corner d', internal face one node up the wall with the plain d'.
+  definirEsforco(q.m, 17, 1, 8000);
+  definirEsforco(q.m, 18, 2, -5000, -20);
+  TRegistroMemoria log;
+  bool parado = false;
+  calcularArmaduraAoLongo(p, q.m, q.s, d, parado, log);
+  ASSERT_FALSE(parado);
+
+  struct Linha {
+    int no;
+    double espessura, ext, inte;
+  };
+  const Linha linhas[] = {
+      {9, 20, s1, s2},            // mid-span
+      {13, 20, s1, s2},           // 41,9 cm before the haunch: slab mesh alone
+      {14, 20, s1 + s5, s2},      // 20,9 cm before it: both external meshes
+      {15, 20, s1 + s5, s2},      // haunch end
+      {16, 27.677670, s1 + s5, s2},   // half-way along the bottom haunch
+      {17, 35.355339, s1 + s5, 0.0},  // bottom corner
+      {18, 25.177670, s1 + s5, s6},   // half-way up the wall haunch
+      {19, 15, s1 + s5, s6},
+      {20, 15, s1 + s5, s6},      // 19,9 cm above the haunch
+      {21, 15, s5, s6},           // 39,8 cm above it
+      {23, 15, s5, s6},
+      {25, 15, s5, s6},           // 39,8 cm below the top haunch
+      {26, 15, s5 + s9, s6},      // 19,9 cm below it
+      {27, 15, s5 + s9, s6},
+      {28, 24.470563, s5 + s9, s6},   // half-way up the top wall haunch
+      {29, 33.941125, s5 + s9, 0.0},  // top corner
+      {30, 25.970563, s5 + s9, s10},  // half-way along the top-slab haunch
+      {31, 18, s5 + s9, s10},
+      {32, 18, s5 + s9, s10},     // 20,9 cm past the haunch
+      {33, 18, s9, s10},          // 41,9 cm past it
+      {37, 18, s9, s10},
+  };
+  for (const Linha& l : linhas) {
+    const size_t n = static_cast<size_t>(l.no);
+    EXPECT_NEAR(d.espessuraAoLongo[n], l.espessura, 1e-6) << l.no;
+    EXPECT_NEAR(d.telaExtAoLongo[n], l.ext, 1e-12) << l.no;
+    EXPECT_NEAR(d.telaIntAoLongo[n], l.inte, 1e-12) << l.no;
+  }
+  EXPECT_DOUBLE_EQ(d.espessuraAoLongo[8], 0.0);
+  EXPECT_DOUBLE_EQ(d.espessuraAoLongo[38], 0.0);
+  // d' = 2·c' = 7 cm at the corner (3,5 cm would give 2,713).
+  EXPECT_NEAR(d.asExtAoLongo[17], 3.48506, 1e-5);
+  EXPECT_DOUBLE_EQ(d.asIntAoLongo[17], 0.0);
+  EXPECT_NEAR(d.asIntAoLongo[18], 2.86028, 1e-5);
+  EXPECT_DOUBLE_EQ(d.asExtAoLongo[18], 0.0);
+}
+
 TEST_F(ArmaduraAoLongo, ConcordaComOProjetoNasSecoes) {
   const auto& S = q.s.noSecao;
   for (int n = S[1]; n <= S[9]; ++n) {
@@ -273,11 +341,32 @@ TEST_F(ArmaduraAoLongo, ConcordaComOProjetoNasSecoes) {
 }
 
 TEST_F(ArmaduraAoLongo, FalhaRelataOCasoEPara) {
+  // The stop report names the case the bending design was left at, whatever
+  // case fails along the frame.
   definirEsforco(q.m, q.s.noSecao[meioParede], 3, -60000);
+  d.casoEmDimensionamento = 2;
   calcularArmaduraAoLongo(p, q.m, q.s, d, parado, log);
   EXPECT_TRUE(parado);
   ASSERT_EQ(log.linhas.size(), 6u);  // one report: the scan ends at the failure
-  EXPECT_EQ(log.linhas[3], "Problema no cálculo de Vmax e Hmax");
+  EXPECT_EQ(log.linhas[3], "Problema no cálculo de Vmin e Hmax");
+  EXPECT_EQ(d.casoEmDimensionamento, 2);
+}
+
+TEST_F(ArmaduraAoLongo, FalhaDepoisDoProjetoRelataOUltimoCasoProjetado) {
+  // A node between the sections that no design section sees fails in case 1
+  // after a complete bending design, which ended at the lifting case.
+  const int no = q.s.noSecao[meioParede] + 1;
+  ASSERT_LT(no, q.s.noSecao[misulaParedeSuperior]);
+  definirEsforco(q.m, no, 1, 60000);
+  dimensionarFlexao(p, q.m, q.s, construirCatalogoTelas(), d, parado, log);
+  ASSERT_FALSE(parado);
+  ASSERT_EQ(d.casoEmDimensionamento, 4);
+  calcularArmaduraAoLongo(p, q.m, q.s, d, parado, log);
+  EXPECT_TRUE(parado);
+  EXPECT_EQ(log.linhas, (std::vector<std::string>{
+                            "", "O dimensionamento está fora dos domínios 2, 3 ou 4", "",
+                            "Problema no cálculo do içamento", "",
+                            "Diminua a distância de Içamento e Recalcule"}));
 }
 
 TEST_F(ArmaduraAoLongo, ComprimentosRetos) {
@@ -337,6 +426,65 @@ TEST_F(ArmaduraAoLongo, ComprimentoAteOUltimoNoNecessitado) {
   const double esperado = 15.0 / 2 + x[static_cast<size_t>(S[3])] - x[static_cast<size_t>(j)] + 30 - 3.5;
   EXPECT_DOUBLE_EQ(d.comprimentoBarra[1], esperado);
   EXPECT_DOUBLE_EQ(d.asBarrasEscolhida[1], 0.9351);
+}
+
+// The ten scanned pieces on the two frames of 8 slab and 6 wall elements
+// (41,875 cm and 39,17 cm; 15 cm members, c' = 3,5 cm), with or without one
+// haunch element of 15 × 15 cm at each corner. Every location has 3 d6,3
+// (0,9351 cm²/m) and the requirement is 2 cm²/m on both faces at the listed
+// nodes, 0 elsewhere.
+TEST(ComprimentosBarras, PecasVarridasNosDoisQuadros) {
+  struct Caso {
+    int nMisula;
+    const char* nome;
+    std::vector<int> nos;  // nodes needing bars on both faces
+    double C[11];          // entries 1 to 10
+  };
+  // Frame with haunches: S = 5, 8, 9, 10, 12, 14, 15, 16, 19; without: 5,
+  // 9, 9, 9, 12, 15, 15, 15, 19.
+  const Caso casos[] = {
+      // One node past the haunch ends toward mid-span.
+      {1, "perto", {7, 11, 13, 17},
+       {0, 159.625, 121.5, 117.25, 21.213203, 81.833333, 121.5, 159.625, 81.833333, 21.213203,
+        129.125}},
+      // The haunch ends themselves.
+      {1, "misulas", {8, 10, 14, 16},
+       {0, 117.75, 112.333333, 75.375, 21.213203, 81.833333, 112.333333, 117.75, 81.833333,
+        21.213203, 117.25}},
+      // Mid-spans: the caps win.
+      {1, "meios", {5, 12, 19},
+       {0, 171.5, 121.5, 129.125, 21.213203, 81.833333, 121.5, 171.5, 81.833333, 21.213203,
+        129.125}},
+      {0, "perto", {7, 11, 13, 17},
+       {0, 159.625, 121.5, 159.125, 0, 113.5, 121.5, 159.625, 113.5, 0, 151.625}},
+      // The corner nodes: measured from the inner face of the other member.
+      {0, "cantos", {9, 15},
+       {0, 75.875, 73.166667, 75.375, 0, 65.166667, 73.166667, 75.875, 65.166667, 0, 67.875}},
+      {0, "meios", {5, 12, 19},
+       {0, 171.5, 121.5, 163.5, 0, 113.5, 121.5, 171.5, 113.5, 0, 163.5}},
+  };
+  for (const Caso& c : casos) {
+    TProjeto p = projetoInicial();
+    if (c.nMisula == 0) p.Geometria.mhb = p.Geometria.mvb = p.Geometria.mhc = p.Geometria.mvc = 0.0;
+    auto q = quadroRetangular(p, 8, 6, c.nMisula);
+    TDimensionamento d;
+    for (int k : locaisComTela) d.telaEscolhida[static_cast<size_t>(k)] = 1;
+    atualizarAreaTela(construirCatalogoTelas(), d);
+    TRegistroMemoria log;
+    bool parado = false;
+    calcularArmaduraAoLongo(p, q.m, q.s, d, parado, log);  // no load: no requirement
+    ASSERT_FALSE(parado);
+    TAlternativaBarras tres;
+    tres.texto = "3 d6,3 -  (0% abaixo)";
+    for (size_t k = 1; k <= 10; ++k) d.alternativasBarras[k] = {tres};
+    for (int no : c.nos) {
+      d.asExtAoLongo[static_cast<size_t>(no)] = 2.0;
+      d.asIntAoLongo[static_cast<size_t>(no)] = 2.0;
+    }
+    calcularComprimentosBarras(p, q.m, q.s, d);
+    for (size_t i = 1; i <= 10; ++i)
+      EXPECT_NEAR(d.comprimentoBarra[i], c.C[i], 1e-6) << c.nMisula << " " << c.nome << " " << i;
+  }
 }
 
 TEST(ArmaduraAoLongoSemMisula, CantosSemMisula) {

@@ -142,6 +142,52 @@ TEST_F(FadigaNoQuadro, MaiorVariacaoGovernaAQuina) {
   EXPECT_DOUBLE_EQ(d.asFadigaCoroamento, 0.0);
 }
 
+// The steel, thickness and d' of each examined section, with a different
+// area at every location (hp 15, hc 18 cm): moments 600, 200, 400 give a
+// range of 400/(0,9·d·As).
+TEST(FadigaPorSecao, AcoEAlturaDeCadaSecao) {
+  TProjeto p = projetoInicial();
+  p.Geometria.secaoConstante = false;
+  p.Geometria.hc = 18.0;
+  TDimensionamento d;
+  const double tela[11] = {0, 9, 9, 9, 9, 1.1, 1.2, 2.9, 0.05, 1.3, 1.4};
+  const double barras[11] = {0, 5, 5, 5, 5, 0.11, 0.13, 0.17, 0.19, 0.23, 0.29};
+  for (size_t k = 1; k <= 10; ++k) {
+    d.areaTela[k] = tela[k];
+    d.asBarrasCalculada[k] = barras[k];
+  }
+  struct Caso {
+    int secao;
+    double variacao;  // As: 4,01, 3,31, 4,49, 3,22; d: 11,5, 33,94 − 7, 14,5, 14,5
+  };
+  const Caso casos[] = {
+      {misulaParedeSuperior, 9.637741},
+      {quinaSuperior, 4.983951},
+      {misulaLajeSuperior, 6.826579},
+      {meioSuperior, 9.519050},
+  };
+  for (const Caso& c : casos) {
+    auto q = quadroRetangular(p, 8, 6, 1);
+    const int no = q.s.noSecao[static_cast<size_t>(c.secao)];
+    definirEsforco(q.m, no, 8, 600);
+    definirEsforco(q.m, no, 9, 200);
+    definirEsforco(q.m, no, 10, 400);
+    verificarFadiga(p, q.m, q.s, d);
+    const bool coroamento = c.secao == meioSuperior;
+    EXPECT_NEAR(coroamento ? d.tensaoFadigaCoroamento : d.tensaoFadigaQuina, c.variacao, 1e-6)
+        << c.secao;
+    EXPECT_DOUBLE_EQ(coroamento ? d.tensaoFadigaQuina : d.tensaoFadigaCoroamento, 0.0) << c.secao;
+  }
+  // Opposite signs: the lesser moment on the uncracked top slab of 18 cm,
+  // also at the wall section (15 cm would give 19,92).
+  auto q = quadroRetangular(p, 8, 6, 1);
+  const int no = q.s.noSecao[misulaParedeSuperior];
+  definirEsforco(q.m, no, 8, 800);
+  definirEsforco(q.m, no, 9, -300);
+  verificarFadiga(p, q.m, q.s, d);
+  EXPECT_NEAR(d.tensaoFadigaQuina, 19.722969, 1e-6);
+}
+
 TEST_F(FadigaNoQuadro, SemAcoNemConcretoNaoGeraNaN) {
   d.areaTela.fill(0.0);
   p.Geometria.hc = 0.0;

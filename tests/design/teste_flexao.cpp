@@ -78,6 +78,38 @@ TEST(Flexao, MinimaReduzidaNaFaceNuncaTracionada) {
   }
 }
 
+// Each governing section halves only its own pair of locations; the haunch
+// ends govern none.
+TEST(Flexao, MinimaReduzidaPorSecaoGovernante) {
+  struct Caso {
+    int secao;
+    double sinal;
+    size_t local;  // 0: nothing halved
+  };
+  const Caso casos[] = {
+      {meioInferior, -1, 1},  {meioInferior, +1, 2},  {quinaInferior, -1, 3},
+      {quinaInferior, +1, 4}, {meioParede, -1, 5},    {meioParede, +1, 6},
+      {quinaSuperior, -1, 7}, {quinaSuperior, +1, 8}, {meioSuperior, -1, 9},
+      {meioSuperior, +1, 10}, {misulaLajeInferior, -1, 0}, {misulaParedeSuperior, +1, 0},
+      {misulaLajeSuperior, -1, 0},
+  };
+  const TProjeto p = projetoInicial();
+  for (const Caso& c : casos) {
+    auto q = quadroRetangular(p, 8, 6, 1);
+    for (int caso = 1; caso <= 4; ++caso)
+      definirEsforco(q.m, q.s.noSecao[static_cast<size_t>(c.secao)], caso, c.sinal * 100 * caso);
+    // Serviceability moments of the other sign do not count.
+    definirEsforco(q.m, q.s.noSecao[static_cast<size_t>(c.secao)], 5, -c.sinal * 100);
+    TDimensionamento d;
+    calcularArmaduraMinima(p, q.m, q.s, d);
+    for (size_t k = 1; k <= 10; ++k) {
+      const double esperado = k == c.local ? d.asMinima[k] / 2 : d.asMinima[k];
+      EXPECT_DOUBLE_EQ(d.asMinimaAdotada[k], esperado) << c.secao << " " << k;
+      EXPECT_EQ(d.minimaReduzida[k], k == c.local) << c.secao << " " << k;
+    }
+  }
+}
+
 TEST(Flexao, TensaoAcoClasseAElastoplastica) {
   const double fyd = 43.478;
   EXPECT_DOUBLE_EQ(tensaoAco('A', fyd, 0.001), 21.0);
@@ -182,6 +214,27 @@ TEST(Flexao, DimensionarSecaoContinuaEntreDominios) {
     incrementoAnterior = incremento;
   }
   EXPECT_TRUE(passouDoisPorMil && passouDominio3 && passouDominio4);
+}
+
+// A moment whose equilibrium is met at the lower bound ξ = 0,0001 within the
+// tolerance: the bound is the root, found on the first pass; a hair less
+// moment leaves no sign change at all.
+TEST(Flexao, DimensionarSecaoRaizNoLimiteInferior) {
+  const TMateriaisFlexao mat = materiaisPadrao();
+  const double h = 15, dLinha = 3.5, d = h - dLinha, xi = 0.0001;
+  // Parabola-rectangle block with εs = 10 ‰ and εc = 10 ‰·ξ/(1 − ξ) < 2 ‰.
+  const double e = 10.0 * xi / (1 - xi);
+  const double psi = e / 2 * (1 - e / 6);
+  const double kappa = 1 - (e / 3 - e * e / 16) / psi;
+  const double mu = 0.85 * psi * xi * (1 - kappa * xi);
+  const double base = 100 * d * mat.fcd;
+  const TResultadoSecao r = resolverSecao(mat, h, dLinha, 0, (mu + 5e-11) * base * d, 0, 0);
+  ASSERT_EQ(r.status, TStatusSecao::ok);
+  EXPECT_EQ(r.xi, xi);
+  EXPECT_EQ(r.passos, 1);
+  EXPECT_NEAR(r.as, 0.85 * psi * xi * base / mat.fydCA50, 1e-12);
+  EXPECT_EQ(resolverSecao(mat, h, dLinha, 0, (mu - 5e-11) * base * d, 0, 0).status,
+            TStatusSecao::foraDosDominios);
 }
 
 TEST(Flexao, DimensionarSecaoForaDosDominios) {
@@ -332,6 +385,55 @@ TEST_F(FlexaoNoQuadro, QuinaDescontaAsBarrasDoMeioVizinho) {
   // face and the two external meshes on the tensioned one.
   const TResultadoSecao r = resolverSecao(materiaisPadrao(), 15, 3.5, 0, 2400, 1.38, 2.76);
   EXPECT_DOUBLE_EQ(d.asPosicao[3], std::round(r.as * 100) / 100);
+}
+
+// Positions that tie after rounding hand the location the first candidate's
+// N and M; the external top corner counts the crown bars as present; an
+// internal corner that needs bars keeps its own value.
+TEST_F(FlexaoNoQuadro, LocaisCombinadosEmpatesESubtracoes) {
+  // S = 5, 8, 9, 10, 12, 14, 15, 16, 19; all in case 1.
+  definirEsforco(q.m, 5, 1, -1500);       // position 2: 1,15 (M 1500)
+  definirEsforco(q.m, 8, 1, -1612);       // position 4: 1,15 (M 1612)
+  definirEsforco(q.m, 12, 1, -1200);      // position 10: 0,48
+  definirEsforco(q.m, 10, 1, -1700, -10); // position 8: 1,22 (N 10, M 1740)
+  definirEsforco(q.m, 14, 1, -1642);      // position 12: 1,22 (N 0, M 1642)
+  definirEsforco(q.m, 9, 1, -6000);       // position 6: 5,23 at the corner
+  definirEsforco(q.m, 16, 1, 3000);       // position 15: 2,94
+  definirEsforco(q.m, 19, 1, 1500);       // position 17: 1,15
+  dimensionar();
+  ASSERT_FALSE(parado);
+  struct Posicao {
+    int p;
+    double as, n, m;
+  };
+  const Posicao posicoes[] = {{2, 1.15, 0, 1500},   {4, 1.15, 0, 1612},  {10, 0.48, 0, 1200},
+                              {8, 1.22, 10, 1740},  {12, 1.22, 0, 1642}, {6, 5.23, 0, 6000},
+                              {15, 2.94, 0, 3000},  {17, 1.15, 0, 1500}};
+  for (const Posicao& x : posicoes) {
+    const size_t i = static_cast<size_t>(x.p);
+    EXPECT_DOUBLE_EQ(d.asPosicao[i], x.as) << x.p;
+    EXPECT_DOUBLE_EQ(d.nPosicao[i], x.n) << x.p;
+    EXPECT_DOUBLE_EQ(d.mPosicao[i], x.m) << x.p;
+  }
+  struct Local {
+    size_t k;
+    double as, n, m;
+  };
+  const Local locais[] = {
+      {2, 1.15, 0, 1500},    // max(position 2, position 4): the first of the tie
+      {6, 1.22, 10, 1740},   // max(position 10, 8, 12): position 8 before 12
+      {4, 5.23, 0, 6000},    // not replaced: only an exact 0 becomes 0,9351
+      {8, 0.9351, 0, 0},
+      {9, 1.15, 0, 1500},
+      {7, 1.79, 0, 3000},    // position 15 less location 9, N and M of position 15
+      {3, 0.0, 0, 0},
+      {10, 0.0, 0, 0},
+  };
+  for (const Local& l : locais) {
+    EXPECT_NEAR(d.asBarrasCalculada[l.k], l.as, 1e-12) << l.k;
+    EXPECT_DOUBLE_EQ(d.nProjeto[l.k], l.n) << l.k;
+    EXPECT_DOUBLE_EQ(d.mProjeto[l.k], l.m) << l.k;
+  }
 }
 
 TEST_F(FlexaoNoQuadro, FalhaNoIcamentoPreservaOsLocais) {
