@@ -79,9 +79,8 @@ double armaduraTracionadaPosicao(const TDimensionamento& d, int posicao);
 std::vector<int> verificarTaxasArmadura(const TSecoesProjeto& s, TDimensionamento& d);
 
 // CA-50 bar area needed at every node from noSecao[1] to noSecao[9] for the
-// chosen meshes, cases 1-4. A design failure logs its lines (the stop report
-// for casoEmDimensionamento as the bending design left it), sets the flag and
-// ends the scan.
+// chosen meshes, cases 1-4. A design failure logs its lines, sets the flag
+// and ends the scan.
 void calcularArmaduraAoLongo(const TProjeto& p, const TModeloEF& m, const TSecoesProjeto& s,
                              TDimensionamento& d, bool& calculoInterrompido,
                              TProgresso& progresso);
