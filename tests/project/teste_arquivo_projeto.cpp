@@ -203,6 +203,46 @@ TEST(ArquivoProjeto, KrSoComApoioDefinidoPeloUsuario) {
   }
 }
 
+// The section kind, the purpose, the automatic modulus and the vehicle class
+// are decided by the exact text of their line: only "1" (only "30" for the
+// class) selects the first option; any other whole number, "01" or " 1"
+// included, selects the other.
+TEST(ArquivoProjeto, EscolhasPeloTextoExatoDaLinha) {
+  struct Caso {
+    int linha;
+    const char* texto;
+    bool primeira;  // "Sim", "Águas Pluviais", automatic on, class 30
+  };
+  const Caso casos[] = {
+      {25, "1", true},   {25, "2", false},   {25, "01", false}, {25, " 1", false},
+      {25, "+1", false}, {25, "1 ", false},  {27, "1", true},   {27, "2", false},
+      {27, "01", false}, {27, "7", false},   {72, "1", true},   {72, "0", false},
+      {72, "01", false}, {72, " 1", false},  {54, "30", true},  {54, "45", false},
+      {54, "030", false}, {54, "+30", false}, {54, "31", false},
+  };
+  for (const Caso& c : casos) {
+    auto l = linhasProjeto(projetoExemplo());
+    ASSERT_EQ(l[52], "1") << "road surcharge: line 54 holds the class";
+    l[static_cast<size_t>(c.linha - 1)] = c.texto;
+    // Read over a record that holds the other option everywhere.
+    TProjeto atual = projetoExemplo();
+    atual.Geometria.secaoConstante = !c.primeira;
+    atual.Geometria.finalidade = c.primeira ? 2 : 1;
+    atual.Criterio.EcAutomatico = !c.primeira;
+    atual.Sobrecarga.classe = c.primeira ? 45 : 30;
+    const TLeituraProjeto r = lerLinhas(l, atual);
+    SCOPED_TRACE(std::to_string(c.linha) + " \"" + c.texto + "\"");
+    ASSERT_TRUE(r.ok) << r.erro;
+    const TProjeto& q = r.projeto;
+    switch (c.linha) {
+      case 25: EXPECT_EQ(q.Geometria.secaoConstante, c.primeira); break;
+      case 27: EXPECT_EQ(q.Geometria.finalidade, c.primeira ? 1 : 2); break;
+      case 72: EXPECT_EQ(q.Criterio.EcAutomatico, c.primeira); break;
+      default: EXPECT_EQ(q.Sobrecarga.classe, c.primeira ? 30 : 45);
+    }
+  }
+}
+
 TEST(ArquivoProjeto, IdaEVoltaDeTodosOsCamposGravados) {
   TPastaTemporaria pasta;
   const TProjeto p = projetoCompleto();
