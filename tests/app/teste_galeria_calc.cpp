@@ -159,6 +159,8 @@ TEST_F(GaleriaCalc, ErrosDeUsoSaemComDoisSemGravar) {
       {projeto, "--salvar"},
       {projeto, "--definir", "Geometria.nada=1", "--salvar", "saida.gal"},
       {projeto, "--definir", "Geometria.bl=abc", "--salvar", "saida.gal"},
+      {projeto, "--definir", "Sobrecarga.tipoSobrecarga=5", "--salvar", "saida.gal"},
+      {"--definir", "Geometria.comprimento=7", "--salvar", "saida.gal"},
       {projeto, "--pasta", pasta(), "--definir", "Instalacao.solo=99", "--salvar", "saida.gal"},
   };
   for (const auto& argumentos : casos) {

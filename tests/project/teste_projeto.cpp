@@ -90,10 +90,12 @@ TEST(Projeto, ValoresIniciaisDeTodosOsCamposGravados) {
 // alone keeps the edited value.
 TEST(Projeto, NovoRedefineCadaCampoOuOMantem) {
   TProjeto p = projetoInicial();
+  // A number, or the first option other than the "Novo" one of a choice.
   for (const std::string& nome : nomesDosCampos()) {
-    if (!definirCampo(p, nome, "7").empty()) {
-      ASSERT_EQ(definirCampo(p, nome, "1"), "") << nome;  // a yes/no field
-    }
+    bool definido = false;
+    for (const char* valor : {"7", "2", "45", "1"})
+      if (!definido) definido = definirCampo(p, nome, valor).empty();
+    ASSERT_TRUE(definido) << nome;
   }
   p.Geometria.secaoConstante = false;
   p.Tipo.arqueamento = true;
@@ -332,6 +334,47 @@ TEST(Campos, DefineCamposPorNomeComoOsDialogos) {
   EXPECT_NE(definirCampo(p, "Criterio.compElemento", "5,5").find("inteiro"), std::string::npos);
   EXPECT_DOUBLE_EQ(p.Geometria.bl, 4.5);  // a refused value changes nothing
   EXPECT_GT(nomesDosCampos().size(), 60u);
+}
+
+// A choice takes only the values of its options, so that whatever is set can
+// be saved and opened again; every option is accepted.
+TEST(Campos, EscolhasSoAceitamSuasOpcoes) {
+  struct Caso {
+    const char* nome;
+    std::vector<int> opcoes;
+    std::vector<const char*> recusados;
+  };
+  const Caso casos[] = {
+      {"Geometria.comprimento", {0, 1, 2, 3}, {"-1", "4", "7"}},
+      {"Geometria.finalidade", {1, 2}, {"0", "3"}},
+      {"Tipo.tipoInstalacao", {1, 2}, {"0", "3"}},
+      {"Tipo.classeRecalque", {1, 2, 3, 4}, {"0", "5"}},
+      {"Sobrecarga.tipoSobrecarga", {1, 2, 3, 4}, {"0", "5"}},
+      {"Sobrecarga.classe", {30, 45}, {"12", "31", "0"}},
+      {"Criterio.apoio", {1, 2, 3, 4}, {"0", "9"}},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.nome);
+    for (const char* ruim : c.recusados) {
+      TProjeto p = projetoInicial();
+      const auto antes = linhasProjeto(p);
+      const std::string erro = definirCampo(p, c.nome, ruim);
+      EXPECT_NE(erro.find("não é uma das opções"), std::string::npos) << ruim << ": " << erro;
+      EXPECT_NE(erro.find(c.nome), std::string::npos) << erro;
+      EXPECT_EQ(linhasProjeto(p), antes) << ruim;
+    }
+    for (int opcao : c.opcoes) {
+      TProjeto p = projetoInicial();
+      p.Tipo.arqueamento = true;  // the installation type lines are written
+      p.Tipo.bv = 2.0;
+      p.Tipo.rr = 0.5;
+      ASSERT_EQ(definirCampo(p, c.nome, std::to_string(opcao)), "") << opcao;
+      const auto linhas = linhasProjeto(p);
+      const TLeituraProjeto r = interpretarProjeto(linhas, "x.gal", catalogoSolosPadrao(), p);
+      ASSERT_TRUE(r.ok) << opcao << ": " << r.erro;
+      EXPECT_EQ(linhasProjeto(r.projeto), linhas) << opcao;
+    }
+  }
 }
 
 TEST(Campos, RegrasDosDialogosFixamClassesESecaoConstante) {
