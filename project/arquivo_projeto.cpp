@@ -241,6 +241,16 @@ class TLeitor {
   std::string erro_;
 };
 
+// The geometry as a confirmation of the geometry dialog derives it: a
+// constant section takes every haunch leg of m and every thickness of h, and
+// the nine values are rewritten in the two-decimal form. The numbers stay as
+// read, as a confirmed dialog keeps them; nothing is checked.
+void derivarGeometria(TGeometria& g) {
+  igualarSecaoConstante(g);
+  for (TDecimal* d : {&g.bl, &g.hl, &g.mhc, &g.mvc, &g.mhb, &g.mvb, &g.hc, &g.hp, &g.hb})
+    *d = d->valor;
+}
+
 void lerTextos(TLeitor& l, std::initializer_list<std::pair<std::string*, const char*>> campos) {
   for (const auto& [destino, campo] : campos)
     if (auto t = l.texto(campo)) *destino = *t;
@@ -367,6 +377,7 @@ TLeituraProjeto interpretarProjeto(const std::vector<std::string>& linhas, const
     r.erro = l.erro();
     return r;
   }
+  derivarGeometria(g);
 
   // The soil follows the stored index; one the catalogue no longer has falls
   // back to the standard soil.

@@ -243,6 +243,42 @@ TEST(ArquivoProjeto, EscolhasPeloTextoExatoDaLinha) {
   }
 }
 
+// Opening derives the geometry as a confirmation of the geometry dialog does:
+// a constant section takes every haunch leg from line 30 and every thickness
+// from line 34, and the nine values are rewritten in the two-decimal form.
+TEST(ArquivoProjeto, AberturaDerivaAGeometriaComoOConfirmarDoDialogo) {
+  struct Caso {
+    const char* secao;
+    std::vector<std::string> lidas;     // lines 28 to 36
+    std::vector<std::string> gravadas;  // the same lines when saved again
+  };
+  const Caso casos[] = {
+      {"1",
+       {"3,2", "2,2", "10", "12,00", "13,00", "14,00", "18", "20,00", "22,00"},
+       {"3,20", "2,20", "10,00", "10,00", "10,00", "10,00", "18,00", "18,00", "18,00"}},
+      {"2",
+       {"3,2", "2,2", "10", "12,00", "13,5", "14,00", "18", "20,00", "22,001"},
+       {"3,20", "2,20", "10,00", "12,00", "13,50", "14,00", "18,00", "20,00", "22,00"}},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.secao);
+    auto l = linhasProjeto(projetoExemplo());
+    l[24] = c.secao;
+    for (size_t i = 0; i < 9; ++i) l[27 + i] = c.lidas[i];
+    const TLeituraProjeto r = lerLinhas(l, projetoExemplo());
+    ASSERT_TRUE(r.ok) << r.erro;
+    const auto gravadas = linhasProjeto(r.projeto);
+    EXPECT_EQ(std::vector<std::string>(gravadas.begin() + 27, gravadas.begin() + 36), c.gravadas);
+    const TGeometria& g = r.projeto.Geometria;
+    for (const TDecimal* d : {&g.bl, &g.hl, &g.mhc, &g.mvc, &g.mhb, &g.mvb, &g.hc, &g.hp, &g.hb})
+      EXPECT_EQ(formatar2(d->valor), d->texto);
+    // The values the calculation reads are those of the boxes.
+    const TValoresGeometricos v = valoresGeometricos(g);
+    EXPECT_DOUBLE_EQ(v.larguraExterna, c.secao[0] == '1' ? 320.0 + 2 * 18.0 : 320.0 + 2 * 20.0);
+    EXPECT_DOUBLE_EQ(v.alturaExterna, c.secao[0] == '1' ? 18.0 + 220.0 + 18.0 : 22.001 + 220.0 + 18.0);
+  }
+}
+
 TEST(ArquivoProjeto, IdaEVoltaDeTodosOsCamposGravados) {
   TPastaTemporaria pasta;
   const TProjeto p = projetoCompleto();
