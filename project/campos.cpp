@@ -90,7 +90,8 @@ std::string definirCampo(TProjeto& p, const std::string& nome, const std::string
       if (!c.opcoes.empty() && std::find(c.opcoes.begin(), c.opcoes.end(), *v) == c.opcoes.end()) {
         std::string lista;
         for (int o : c.opcoes) lista += (lista.empty() ? "" : ", ") + std::to_string(o);
-        return "Valor \"" + valor + "\" não é uma das opções do campo " + nome + " (" + lista + ").";
+        return "Valor \"" + valor + "\" não é uma das opções do campo " + nome + " (" + lista +
+               ").";
       }
       **i = static_cast<int>(*v);
     } else if (auto* b = std::get_if<bool*>(&c.alvo)) {

@@ -265,7 +265,8 @@ TEST_F(GaleriaCalc, CustoRecusadoPeloPrecoOuPelaGeometria) {
   EXPECT_NE(geometria.saida, 3) << geometria.err;
   EXPECT_NE(geometria.err.find("O custo não foi calculado"), std::string::npos) << geometria.err;
   EXPECT_EQ(geometria.err.find("Fabricante.ini"), std::string::npos) << geometria.err;
-  EXPECT_NE(geometria.out.find("\"custo\": null"), std::string::npos) << geometria.out.substr(0, 300);
+  EXPECT_NE(geometria.out.find("\"custo\": null"), std::string::npos)
+      << geometria.out.substr(0, 300);
 
   TConfiguracao c = lerConfiguracao(instalacao.caminho()).configuracao;
   c.precos.precoCA50 = "0,00";

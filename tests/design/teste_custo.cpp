@@ -264,8 +264,10 @@ TEST(Custo, EntradaDaSessaoLevaCadaEscolhaASuaLista) {
   EXPECT_EQ(b.Efq, opcao(12).texto);
   ASSERT_GE(e.comprimentoBarra.size(), 15u);
   ASSERT_GE(e.comprimentoPeca.size(), 9u);
-  for (size_t i = 1; i <= 14; ++i) EXPECT_DOUBLE_EQ(e.comprimentoBarra[i], 10.0 * static_cast<double>(i));
-  for (size_t i = 1; i <= 8; ++i) EXPECT_DOUBLE_EQ(e.comprimentoPeca[i], 1000.0 + static_cast<double>(i));
+  for (size_t i = 1; i <= 14; ++i)
+    EXPECT_DOUBLE_EQ(e.comprimentoBarra[i], 10.0 * static_cast<double>(i));
+  for (size_t i = 1; i <= 8; ++i)
+    EXPECT_DOUBLE_EQ(e.comprimentoPeca[i], 1000.0 + static_cast<double>(i));
   EXPECT_EQ(e.telas.CE, 0);
   EXPECT_EQ(e.telas.BI, 5);
 }

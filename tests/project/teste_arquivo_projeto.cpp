@@ -214,10 +214,10 @@ TEST(ArquivoProjeto, EscolhasPeloTextoExatoDaLinha) {
     bool primeira;  // "Sim", "Águas Pluviais", automatic on, class 30
   };
   const Caso casos[] = {
-      {25, "1", true},   {25, "2", false},   {25, "01", false}, {25, " 1", false},
-      {25, "+1", false}, {25, "1 ", false},  {27, "1", true},   {27, "2", false},
-      {27, "01", false}, {27, "7", false},   {72, "1", true},   {72, "0", false},
-      {72, "01", false}, {72, " 1", false},  {54, "30", true},  {54, "45", false},
+      {25, "1", true},    {25, "2", false},   {25, "01", false}, {25, " 1", false},
+      {25, "+1", false},  {25, "1 ", false},  {27, "1", true},   {27, "2", false},
+      {27, "01", false},  {27, "7", false},   {72, "1", true},   {72, "0", false},
+      {72, "01", false},  {72, " 1", false},  {54, "30", true},  {54, "45", false},
       {54, "030", false}, {54, "+30", false}, {54, "31", false},
   };
   for (const Caso& c : casos) {
@@ -235,10 +235,17 @@ TEST(ArquivoProjeto, EscolhasPeloTextoExatoDaLinha) {
     ASSERT_TRUE(r.ok) << r.erro;
     const TProjeto& q = r.projeto;
     switch (c.linha) {
-      case 25: EXPECT_EQ(q.Geometria.secaoConstante, c.primeira); break;
-      case 27: EXPECT_EQ(q.Geometria.finalidade, c.primeira ? 1 : 2); break;
-      case 72: EXPECT_EQ(q.Criterio.EcAutomatico, c.primeira); break;
-      default: EXPECT_EQ(q.Sobrecarga.classe, c.primeira ? 30 : 45);
+      case 25:
+        EXPECT_EQ(q.Geometria.secaoConstante, c.primeira);
+        break;
+      case 27:
+        EXPECT_EQ(q.Geometria.finalidade, c.primeira ? 1 : 2);
+        break;
+      case 72:
+        EXPECT_EQ(q.Criterio.EcAutomatico, c.primeira);
+        break;
+      default:
+        EXPECT_EQ(q.Sobrecarga.classe, c.primeira ? 30 : 45);
     }
   }
 }
@@ -275,7 +282,8 @@ TEST(ArquivoProjeto, AberturaDerivaAGeometriaComoOConfirmarDoDialogo) {
     // The values the calculation reads are those of the boxes.
     const TValoresGeometricos v = valoresGeometricos(g);
     EXPECT_DOUBLE_EQ(v.larguraExterna, c.secao[0] == '1' ? 320.0 + 2 * 18.0 : 320.0 + 2 * 20.0);
-    EXPECT_DOUBLE_EQ(v.alturaExterna, c.secao[0] == '1' ? 18.0 + 220.0 + 18.0 : 22.001 + 220.0 + 18.0);
+    EXPECT_DOUBLE_EQ(v.alturaExterna,
+                     c.secao[0] == '1' ? 18.0 + 220.0 + 18.0 : 22.001 + 220.0 + 18.0);
   }
 }
 

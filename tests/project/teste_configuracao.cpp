@@ -74,16 +74,15 @@ TEST(Configuracao, OrdemDasLinhasDasCoresEDoFabricante) {
                                               "9", "10", "11", "12", "13", "14", "15"};
   EXPECT_EQ(linhasCores(c), numeradas);
   EXPECT_EQ(interpretarCores(numeradas, "Cores.ini").cores, c);
-  EXPECT_EQ(legendasCores(),
-            (std::array<std::string, 15>{"Fundo da Tela", "Seção Transversal", "Cotas da Seção",
-                                         "Elementos Finitos", "Apoio Elástico", "Carga na Galeria",
-                                         "Texto", "Sombra da Seção", "Solo", "Agua", "Vmax e Hmin",
-                                         "Vmin e Hmax", "Vmax e Hmax", "Hmenor (Hmax e Vmin)",
-                                         "Envoltória de esfórços"}));
+  EXPECT_EQ(legendasCores(), (std::array<std::string, 15>{
+                                 "Fundo da Tela", "Seção Transversal", "Cotas da Seção",
+                                 "Elementos Finitos", "Apoio Elástico", "Carga na Galeria", "Texto",
+                                 "Sombra da Seção", "Solo", "Agua", "Vmax e Hmin", "Vmin e Hmax",
+                                 "Vmax e Hmax", "Hmenor (Hmax e Vmin)", "Envoltória de esfórços"}));
   // The defaults of the "Default" button, red, green, blue per slot.
-  const int rgb[15][3] = {{254, 254, 254}, {255, 0, 0},   {0, 128, 128},   {0, 0, 128},
-                          {0, 255, 0},     {255, 0, 255}, {1, 1, 1},       {192, 192, 192},
-                          {128, 128, 0},   {0, 255, 255}, {255, 128, 64},  {204, 204, 0},
+  const int rgb[15][3] = {{254, 254, 254}, {255, 0, 0},   {0, 128, 128},  {0, 0, 128},
+                          {0, 255, 0},     {255, 0, 255}, {1, 1, 1},      {192, 192, 192},
+                          {128, 128, 0},   {0, 255, 255}, {255, 128, 64}, {204, 204, 0},
                           {0, 0, 255},     {128, 0, 0},   {0, 128, 192}};
   const auto padrao = linhasCores(TCores{});
   for (size_t i = 0; i < 15; ++i)
@@ -94,10 +93,9 @@ TEST(Configuracao, OrdemDasLinhasDasCoresEDoFabricante) {
   f.bairro = "bairro", f.cidade = "cidade", f.estado = "estado", f.cep = "cep";
   f.telefone = "telefone", f.celular = "celular", f.email = "email";
   const TPrecosCusto precos{"ca60", "ca50", "concreto", "pecas"};
-  const std::vector<std::string> linhas = {"nome",    "cpf",     "endereco", "numero", "bairro",
-                                           "cidade",  "estado",  "cep",      "telefone",
-                                           "celular", "email",   "ca60",     "ca50",
-                                           "concreto", "pecas"};
+  const std::vector<std::string> linhas = {"nome",   "cpf",    "endereco", "numero",   "bairro",
+                                           "cidade", "estado", "cep",      "telefone", "celular",
+                                           "email",  "ca60",   "ca50",     "concreto", "pecas"};
   EXPECT_EQ(linhasFabricante(f, precos), linhas);
   const TLeituraFabricante r = interpretarFabricante(linhas);
   EXPECT_EQ(r.fabricante, f);

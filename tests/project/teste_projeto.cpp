@@ -53,12 +53,15 @@ TEST(Projeto, ValoresIniciaisDeTodosOsCamposGravados) {
   esperado.insert(esperado.end(), 10, "");
   esperado.insert(esperado.end(), {hifens, "", "GEOMETRIA", "1", "0", "1", "3,20", "2,20"});
   esperado.insert(esperado.end(), 7, "15,00");
-  esperado.insert(esperado.end(),
-                  {hifens, "", "INSTALACAO", "0", "0,30", "0,20", "20,00", "1,20", "30,00", hifens, "",
-                   "TIPO", "2", hifens, "", "SOBRECARGA", "1", "30", hifens, "", "ARMADURA", "0,18",
-                   "0,50", "180,00", "110,00", "1,30", "1,15", "3,00", "5,00", "1000", hifens, "",
-                   "CRITERIO", "30,00", "25,00", "1", "26071,59", "1", "20", "1,00", "0,50", "0,80",
-                   "1,30", "1,35", "1,50", "1,20", hifens, "", "RESULTADOS"});
+  esperado.insert(
+      esperado.end(),
+      {hifens, "",           "INSTALACAO", "0",      "0,30",     "0,20",  "20,00",
+       "1,20", "30,00",      hifens,       "",       "TIPO",     "2",     hifens,
+       "",     "SOBRECARGA", "1",          "30",     hifens,     "",      "ARMADURA",
+       "0,18", "0,50",       "180,00",     "110,00", "1,30",     "1,15",  "3,00",
+       "5,00", "1000",       hifens,       "",       "CRITERIO", "30,00", "25,00",
+       "1",    "26071,59",   "1",          "20",     "1,00",     "0,50",  "0,80",
+       "1,30", "1,35",       "1,50",       "1,20",   hifens,     "",      "RESULTADOS"});
   esperado.insert(esperado.end(), 6, "0");    // mesh "L113" in every slot
   esperado.insert(esperado.end(), 12, "-1");  // no bar chosen
   esperado.insert(esperado.end(), {hifens, ""});
@@ -119,7 +122,8 @@ TEST(Projeto, NovoRedefineCadaCampoOuOMantem) {
   exemplo.Armadura.varAcima = TDecimal(15.0, "15,0");
   exemplo.Resultados = escolha;
   EXPECT_EQ(linhasProjeto(p), linhasProjeto(exemplo));
-  for (const std::string* t : {&p.Obra.especificacao, &p.Obra.cep, &p.Cliente.nome, &p.Cliente.email})
+  for (const std::string* t :
+       {&p.Obra.especificacao, &p.Obra.cep, &p.Cliente.nome, &p.Cliente.email})
     EXPECT_EQ(*t, "");
   EXPECT_EQ(p.Tipo.tipoInstalacao, 1);
   EXPECT_EQ(p.Tipo.bv.texto, "");
@@ -213,9 +217,9 @@ TEST(Invalidacao, ComparaComToleranciaDeUmMilesimo) {
 // tolerance of 0,001; and the fields it does not compare, moved a lot.
 TEST(Invalidacao, CadaCampoComparadoEOsQueNaoContam) {
   using DG = TDecimal TGeometria::*;
-  for (DG campo : {&TGeometria::bl, &TGeometria::hl, &TGeometria::mhc, &TGeometria::mvc,
-                   &TGeometria::mhb, &TGeometria::mvb, &TGeometria::hc, &TGeometria::hp,
-                   &TGeometria::hb}) {
+  for (DG campo :
+       {&TGeometria::bl, &TGeometria::hl, &TGeometria::mhc, &TGeometria::mvc, &TGeometria::mhb,
+        &TGeometria::mvb, &TGeometria::hc, &TGeometria::hp, &TGeometria::hb}) {
     const TGeometria a;
     TGeometria d = a;
     d.*campo = (a.*campo).valor + 0.0009;
@@ -246,10 +250,10 @@ TEST(Invalidacao, CadaCampoComparadoEOsQueNaoContam) {
   }
 
   using DA = TDecimal TArmadura::*;
-  for (DA campo : {&TArmadura::w, &TArmadura::redRigidez, &TArmadura::rfs, &TArmadura::rfq,
-                   &TArmadura::coefC, &TArmadura::coefA, &TArmadura::cobrimento,
-                   &TArmadura::varAbaixo, &TArmadura::varAcima, &TArmadura::espMin,
-                   &TArmadura::espMax}) {
+  for (DA campo :
+       {&TArmadura::w, &TArmadura::redRigidez, &TArmadura::rfs, &TArmadura::rfq, &TArmadura::coefC,
+        &TArmadura::coefA, &TArmadura::cobrimento, &TArmadura::varAbaixo, &TArmadura::varAcima,
+        &TArmadura::espMin, &TArmadura::espMax}) {
     const TArmadura a;
     TArmadura d = a;
     d.*campo = (a.*campo).valor + 0.0009;
@@ -287,12 +291,12 @@ TEST(Invalidacao, CadaCampoComparadoEOsQueNaoContam) {
     bool invalida;
   };
   const CasoSobrecarga casos[] = {
-      {1, nullptr, true},           {1, &TSobrecarga::q, false}, {1, &TSobrecarga::Q, false},
-      {1, &TSobrecarga::a, false},  {2, &TSobrecarga::q, true},  {2, nullptr, false},
-      {2, &TSobrecarga::Q, false},  {2, &TSobrecarga::b, false}, {3, &TSobrecarga::Q, true},
-      {3, &TSobrecarga::a, true},   {3, &TSobrecarga::b, true},  {3, &TSobrecarga::q, false},
-      {3, nullptr, false},          {4, nullptr, false},         {4, &TSobrecarga::q, false},
-      {4, &TSobrecarga::Q, false},  {4, &TSobrecarga::a, false}, {4, &TSobrecarga::b, false},
+      {1, nullptr, true},          {1, &TSobrecarga::q, false}, {1, &TSobrecarga::Q, false},
+      {1, &TSobrecarga::a, false}, {2, &TSobrecarga::q, true},  {2, nullptr, false},
+      {2, &TSobrecarga::Q, false}, {2, &TSobrecarga::b, false}, {3, &TSobrecarga::Q, true},
+      {3, &TSobrecarga::a, true},  {3, &TSobrecarga::b, true},  {3, &TSobrecarga::q, false},
+      {3, nullptr, false},         {4, nullptr, false},         {4, &TSobrecarga::q, false},
+      {4, &TSobrecarga::Q, false}, {4, &TSobrecarga::a, false}, {4, &TSobrecarga::b, false},
   };
   for (const CasoSobrecarga& c : casos) {
     TSobrecarga a;
