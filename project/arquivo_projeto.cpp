@@ -176,14 +176,18 @@ class TLeitor {
   }
 
   std::optional<int> inteiro(const char* campo) {
-    const auto t = texto(campo);
+    std::optional<int> valor;
+    textoInteiro(campo, valor);
+    return valor;
+  }
+
+  // A yes/no line written as a whole number: on only when the line is exactly
+  // `marcado` ("01" or " 1" is a whole number, but not "1").
+  std::optional<bool> escolha(const char* campo, const char* marcado) {
+    std::optional<int> valor;
+    const auto t = textoInteiro(campo, valor);
     if (!t) return std::nullopt;
-    const auto v = lerInteiro(*t);
-    if (!v || *v < INT_MIN || *v > INT_MAX) {
-      falhar(local(campo) + citar(*t) + " não é um número inteiro.");
-      return std::nullopt;
-    }
-    return static_cast<int>(*v);
+    return *t == marcado;
   }
 
   // A whole number that must be one of the options minimo..maximo.
@@ -213,6 +217,20 @@ class TLeitor {
   }
 
  private:
+  // Reads a line that must hold a whole number: its text, with the number in
+  // `valor`; nothing (and the reader stops) when it holds none.
+  std::optional<std::string> textoInteiro(const char* campo, std::optional<int>& valor) {
+    auto t = texto(campo);
+    if (!t) return std::nullopt;
+    const auto v = lerInteiro(*t);
+    if (!v || *v < INT_MIN || *v > INT_MAX) {
+      falhar(local(campo) + citar(*t) + " não é um número inteiro.");
+      return std::nullopt;
+    }
+    valor = static_cast<int>(*v);
+    return t;
+  }
+
   void falhar(std::string mensagem) {
     if (erro_.empty()) erro_ = std::move(mensagem) + sufixoRecusa;
   }
@@ -222,6 +240,16 @@ class TLeitor {
   size_t pos_ = 0;
   std::string erro_;
 };
+
+// The geometry as a confirmation of the geometry dialog derives it: a
+// constant section takes every haunch leg of m and every thickness of h, and
+// the nine values are rewritten in the two-decimal form. The numbers stay as
+// read, as a confirmed dialog keeps them; nothing is checked.
+void derivarGeometria(TGeometria& g) {
+  igualarSecaoConstante(g);
+  for (TDecimal* d : {&g.bl, &g.hl, &g.mhc, &g.mvc, &g.mhb, &g.mvb, &g.hc, &g.hp, &g.hb})
+    *d = d->valor;
+}
 
 void lerTextos(TLeitor& l, std::initializer_list<std::pair<std::string*, const char*>> campos) {
   for (const auto& [destino, campo] : campos)
@@ -252,9 +280,9 @@ TLeituraProjeto interpretarProjeto(const std::vector<std::string>& linhas, const
   l.pular(3);  // separator, empty line, GEOMETRIA
 
   TGeometria& g = p.Geometria;
-  if (auto v = l.inteiro("Seção constante")) g.secaoConstante = *v == 1;
+  if (auto v = l.escolha("Seção constante", "1")) g.secaoConstante = *v;
   if (auto v = l.opcao("Comprimento longitudinal", 0, 3)) g.comprimento = *v;
-  if (auto v = l.inteiro("Finalidade")) g.finalidade = *v == 1 ? 1 : 2;
+  if (auto v = l.escolha("Finalidade", "1")) g.finalidade = *v ? 1 : 2;
   l.decimal("Largura Livre", g.bl);
   l.decimal("Altura Livre", g.hl);
   l.decimal("Mísula Horizontal na Cobertura", g.mhc);
@@ -299,7 +327,7 @@ TLeituraProjeto interpretarProjeto(const std::vector<std::string>& linhas, const
   if (auto tipo = l.opcao("Tipo de sobrecarga", 1, 4)) {
     s.tipoSobrecarga = *tipo;
     if (*tipo == 1) {
-      if (auto classe = l.inteiro("Classe do veículo")) s.classe = *classe == 30 ? 30 : 45;
+      if (auto classe30 = l.escolha("Classe do veículo", "30")) s.classe = *classe30 ? 30 : 45;
     } else if (*tipo == 2) {
       l.decimal("Força Uniformemente Distribuida", s.q);
     } else if (*tipo == 3) {
@@ -325,7 +353,7 @@ TLeituraProjeto interpretarProjeto(const std::vector<std::string>& linhas, const
   TCriterio& k = p.Criterio;
   l.decimal("fck", k.fck);
   l.decimal("Peso específico do concreto", k.pesoConcreto);
-  if (auto v = l.inteiro("Calculo automatico")) k.EcAutomatico = *v == 1;
+  if (auto v = l.escolha("Calculo automatico", "1")) k.EcAutomatico = *v;
   l.decimal("Modulo de Deformação Longitudinal", k.Ec);
   if (auto apoio = l.opcao("Apoio", 1, 4)) {
     // The class puts its fixed modulus in place; class 4 reads its own.
@@ -349,6 +377,7 @@ TLeituraProjeto interpretarProjeto(const std::vector<std::string>& linhas, const
     r.erro = l.erro();
     return r;
   }
+  derivarGeometria(g);
 
   // The soil follows the stored index; one the catalogue no longer has falls
   // back to the standard soil.

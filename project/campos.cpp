@@ -1,5 +1,6 @@
 #include "project/campos.h"
 
+#include <algorithm>
 #include <variant>
 
 namespace galeria {
@@ -11,6 +12,9 @@ using TAlvo = std::variant<TDecimal*, int*, bool*, std::string*>;
 struct TCampo {
   std::string nome;
   TAlvo alvo;
+  // The values a choice can take (its radio buttons or list entries); empty
+  // for a field that is not a choice.
+  std::vector<int> opcoes = {};
 };
 
 std::vector<TCampo> campos(TProjeto& p) {
@@ -32,16 +36,19 @@ std::vector<TCampo> campos(TProjeto& p) {
       {"Cliente.telefone", &c.telefone}, {"Cliente.celular", &c.celular},
       {"Cliente.email", &c.email},
       {"Geometria.secaoConstante", &g.secaoConstante},
-      {"Geometria.comprimento", &g.comprimento}, {"Geometria.finalidade", &g.finalidade},
+      {"Geometria.comprimento", &g.comprimento, {0, 1, 2, 3}},
+      {"Geometria.finalidade", &g.finalidade, {1, 2}},
       {"Geometria.bl", &g.bl}, {"Geometria.hl", &g.hl}, {"Geometria.mhc", &g.mhc},
       {"Geometria.mvc", &g.mvc}, {"Geometria.mhb", &g.mhb}, {"Geometria.mvb", &g.mvb},
       {"Geometria.hc", &g.hc}, {"Geometria.hp", &g.hp}, {"Geometria.hb", &g.hb},
       {"Instalacao.solo", &i.solo}, {"Instalacao.hs", &i.hs}, {"Instalacao.hpav", &i.hpav},
       {"Instalacao.fcj", &i.fcj}, {"Instalacao.coefImpacto", &i.coefImpacto},
       {"Instalacao.dica", &i.dica},
-      {"Tipo.arqueamento", &t.arqueamento}, {"Tipo.tipoInstalacao", &t.tipoInstalacao},
-      {"Tipo.bv", &t.bv}, {"Tipo.classeRecalque", &t.classeRecalque}, {"Tipo.rr", &t.rr},
-      {"Sobrecarga.tipoSobrecarga", &s.tipoSobrecarga}, {"Sobrecarga.classe", &s.classe},
+      {"Tipo.arqueamento", &t.arqueamento}, {"Tipo.tipoInstalacao", &t.tipoInstalacao, {1, 2}},
+      {"Tipo.bv", &t.bv}, {"Tipo.classeRecalque", &t.classeRecalque, {1, 2, 3, 4}},
+      {"Tipo.rr", &t.rr},
+      {"Sobrecarga.tipoSobrecarga", &s.tipoSobrecarga, {1, 2, 3, 4}},
+      {"Sobrecarga.classe", &s.classe, {30, 45}},
       {"Sobrecarga.q", &s.q}, {"Sobrecarga.Q", &s.Q}, {"Sobrecarga.a", &s.a},
       {"Sobrecarga.b", &s.b},
       {"Armadura.w", &a.w}, {"Armadura.redRigidez", &a.redRigidez}, {"Armadura.rfs", &a.rfs},
@@ -51,7 +58,7 @@ std::vector<TCampo> campos(TProjeto& p) {
       {"Armadura.espMax", &a.espMax},
       {"Criterio.fck", &k.fck}, {"Criterio.pesoConcreto", &k.pesoConcreto},
       {"Criterio.pesoAco", &k.pesoAco}, {"Criterio.EcAutomatico", &k.EcAutomatico},
-      {"Criterio.Ec", &k.Ec}, {"Criterio.apoio", &k.apoio}, {"Criterio.kr", &k.kr},
+      {"Criterio.Ec", &k.Ec}, {"Criterio.apoio", &k.apoio, {1, 2, 3, 4}}, {"Criterio.kr", &k.kr},
       {"Criterio.compElemento", &k.compElemento},
       {"Criterio.elsPesoProprio", &k.elsPesoProprio},
       {"Criterio.psi1Fissuracao", &k.psi1Fissuracao}, {"Criterio.psi1Fadiga", &k.psi1Fadiga},
@@ -80,6 +87,12 @@ std::string definirCampo(TProjeto& p, const std::string& nome, const std::string
       const auto v = lerInteiro(valor);
       if (!v || *v < -2147483647LL || *v > 2147483647LL)
         return "Valor \"" + valor + "\" não é um número inteiro para o campo " + nome + ".";
+      if (!c.opcoes.empty() && std::find(c.opcoes.begin(), c.opcoes.end(), *v) == c.opcoes.end()) {
+        std::string lista;
+        for (int o : c.opcoes) lista += (lista.empty() ? "" : ", ") + std::to_string(o);
+        return "Valor \"" + valor + "\" não é uma das opções do campo " + nome + " (" + lista +
+               ").";
+      }
       **i = static_cast<int>(*v);
     } else if (auto* b = std::get_if<bool*>(&c.alvo)) {
       const auto v = lerInteiro(valor);

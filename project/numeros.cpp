@@ -33,7 +33,9 @@ std::string_view aparar(std::string_view t) {
 
 std::optional<double> lerNumero(std::string_view texto) {
   texto = aparar(texto);
-  if (texto.empty() || texto.size() > 300) return std::nullopt;
+  // The longest text formatar4 gives for a finite number, -DBL_MAX, has 315
+  // characters; a longer one cannot be a number of the program.
+  if (texto.empty() || texto.size() > 330) return std::nullopt;
   std::string copia(texto);
   int separadores = 0;
   for (char& c : copia) {

@@ -6,7 +6,8 @@
 // calculation and the stored mesh and bar choice put back. Without one it
 // calculates the start project.
 // Exit status: 0 complete run, 1 stopped run, 2 usage error, 3 a file error
-// (missing configuration, refused project, unusable prices, failed save).
+// (missing configuration, refused project, unusable prices, failed save). A
+// cost the project's numbers leave undefined is a warning, not an error.
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -230,12 +231,18 @@ int main(int argc, char** argv) {
       avisos.push_back("O custo não foi calculado: o cálculo foi interrompido.");
     } else {
       custo = calcularCusto(entradaCustoDaSessao(sessao, configuracao.precos));
-      if (!custo->valido) {
+      if (!custo->valido && custo->campo != TCampoCusto::nenhum) {
         std::cerr << custo->mensagem << " (preços de \"" << arquivoFabricante.generic_string()
                   << "\")\n";
         return saidaArquivo;
       }
-      for (const std::string& aviso : custo->avisos) avisos.push_back(aviso);
+      if (!custo->valido) {
+        // The prices were accepted; the project's own numbers leave no cost.
+        avisos.push_back("O custo não foi calculado: " + custo->mensagem);
+        custo.reset();
+      } else {
+        for (const std::string& aviso : custo->avisos) avisos.push_back(aviso);
+      }
     }
   }
 

@@ -159,6 +159,8 @@ TEST_F(GaleriaCalc, ErrosDeUsoSaemComDoisSemGravar) {
       {projeto, "--salvar"},
       {projeto, "--definir", "Geometria.nada=1", "--salvar", "saida.gal"},
       {projeto, "--definir", "Geometria.bl=abc", "--salvar", "saida.gal"},
+      {projeto, "--definir", "Sobrecarga.tipoSobrecarga=5", "--salvar", "saida.gal"},
+      {"--definir", "Geometria.comprimento=7", "--salvar", "saida.gal"},
       {projeto, "--pasta", pasta(), "--definir", "Instalacao.solo=99", "--salvar", "saida.gal"},
   };
   for (const auto& argumentos : casos) {
@@ -251,6 +253,31 @@ TEST_F(GaleriaCalc, CustoImprimeOsQuatroResultados) {
   ASSERT_EQ(j.saida, 0) << j.err;
   EXPECT_NE(j.out.find("\"custo\": {"), std::string::npos);
   EXPECT_NE(j.out.find("\"consumoConcreto\": \"1,75 m³\""), std::string::npos);
+}
+
+// Prices the cost refuses are a configuration error of "Fabricante.ini"; a
+// section of no concrete volume (read unvalidated) is not, and leaves the run
+// without a cost but with its own outcome.
+TEST_F(GaleriaCalc, CustoRecusadoPeloPrecoOuPelaGeometria) {
+  const TExecucao geometria =
+      executar(outra.caminho(), {exemplo("galeria1.gal").string(), "--pasta", pasta(), "--definir",
+                                 "Geometria.bl=-3,2", "--custo", "--json"});
+  EXPECT_NE(geometria.saida, 3) << geometria.err;
+  EXPECT_NE(geometria.err.find("O custo não foi calculado"), std::string::npos) << geometria.err;
+  EXPECT_EQ(geometria.err.find("Fabricante.ini"), std::string::npos) << geometria.err;
+  EXPECT_NE(geometria.out.find("\"custo\": null"), std::string::npos)
+      << geometria.out.substr(0, 300);
+
+  TConfiguracao c = lerConfiguracao(instalacao.caminho()).configuracao;
+  c.precos.precoCA50 = "0,00";
+  ASSERT_TRUE(gravarConfiguracao(instalacao.caminho(), c).empty());
+  const TExecucao preco =
+      executar(outra.caminho(), {exemplo("galeria1.gal").string(), "--pasta", pasta(), "--custo"});
+  EXPECT_EQ(preco.saida, 3);
+  EXPECT_EQ(preco.out, "");
+  EXPECT_NE(preco.err.find("O preço do aço CA 50 deverá ser maior que zero."), std::string::npos)
+      << preco.err;
+  EXPECT_NE(preco.err.find("Fabricante.ini"), std::string::npos) << preco.err;
 }
 
 TEST_F(GaleriaCalc, CalculoInterrompidoSaiComUm) {

@@ -4,6 +4,7 @@
 #include <numbers>
 
 #include "design/custo.h"
+#include "design/custo_sessao.h"
 
 namespace galeria {
 namespace {
@@ -218,6 +219,57 @@ TEST(Custo, EntradaDoProjetoMapeiaAsTelasGravadas) {
   EXPECT_DOUBLE_EQ(e.hl, 220);
   EXPECT_DOUBLE_EQ(e.pesoAco, 78);
   EXPECT_EQ(tituloCusto(e.comprimento), "Comprimento da Galeria = 2,50 m");
+}
+
+// The session's chosen bars go to the cost lists by location: 1 and 2 the
+// bottom mid-span, 3 and 4 the lower corner, 5 and 6 the wall, 7 and 8 the
+// upper corner, 9 and 10 the top mid-span (odd external); fatigue list 1 the
+// crown, 2 the upper corner. A list with nothing chosen is the hyphen line.
+TEST(Custo, EntradaDaSessaoLevaCadaEscolhaASuaLista) {
+  TSessao s;
+  s.projeto = projetoInicial();
+  s.projeto.Resultados.telaEscolhida = {0, 1, 2, 3, 4, 5};
+  TDimensionamento& d = s.dimensionamento;
+  auto opcao = [](int n) {
+    TAlternativaBarras a;
+    a.texto = std::to_string(n) + " d6,3 - (1,00% acima)";
+    return a;
+  };
+  for (int k = 1; k <= 10; ++k) {
+    const auto i = static_cast<size_t>(k);
+    d.alternativasBarras[i] = {opcao(100 + k), opcao(k)};
+    d.barraEscolhida[i] = 1;
+  }
+  d.barraEscolhida[4] = -1;  // nothing chosen at the internal lower corner
+  d.alternativasFadiga[1] = {opcao(11)};
+  d.alternativasFadiga[2] = {opcao(900), opcao(12)};
+  d.fadigaEscolhida[1] = 0;
+  d.fadigaEscolhida[2] = 1;
+  for (size_t i = 1; i <= 14; ++i) d.comprimentoBarra[i] = 10.0 * static_cast<double>(i);
+  for (size_t i = 1; i <= 8; ++i) d.comprimentoPeca[i] = 1000.0 + static_cast<double>(i);
+
+  const TEntradaCusto e = entradaCustoDaSessao(s, TPrecosCusto{});
+  const TBarrasCusto& b = e.barras;
+  EXPECT_EQ(b.EBE, opcao(1).texto);
+  EXPECT_EQ(b.EBI, opcao(2).texto);
+  EXPECT_EQ(b.EQIE, opcao(3).texto);
+  EXPECT_EQ(b.EQII, semBarras);
+  EXPECT_EQ(b.EFE, opcao(5).texto);
+  EXPECT_EQ(b.EFI, opcao(6).texto);
+  EXPECT_EQ(b.EQSE, opcao(7).texto);
+  EXPECT_EQ(b.EQSI, opcao(8).texto);
+  EXPECT_EQ(b.ECE, opcao(9).texto);
+  EXPECT_EQ(b.ECI, opcao(10).texto);
+  EXPECT_EQ(b.Efs, opcao(11).texto);
+  EXPECT_EQ(b.Efq, opcao(12).texto);
+  ASSERT_GE(e.comprimentoBarra.size(), 15u);
+  ASSERT_GE(e.comprimentoPeca.size(), 9u);
+  for (size_t i = 1; i <= 14; ++i)
+    EXPECT_DOUBLE_EQ(e.comprimentoBarra[i], 10.0 * static_cast<double>(i));
+  for (size_t i = 1; i <= 8; ++i)
+    EXPECT_DOUBLE_EQ(e.comprimentoPeca[i], 1000.0 + static_cast<double>(i));
+  EXPECT_EQ(e.telas.CE, 0);
+  EXPECT_EQ(e.telas.BI, 5);
 }
 
 TEST(Custo, ValoresAbsurdosDaoMensagemNuncaNaN) {

@@ -203,6 +203,90 @@ TEST(ArquivoProjeto, KrSoComApoioDefinidoPeloUsuario) {
   }
 }
 
+// The section kind, the purpose, the automatic modulus and the vehicle class
+// are decided by the exact text of their line: only "1" (only "30" for the
+// class) selects the first option; any other whole number, "01" or " 1"
+// included, selects the other.
+TEST(ArquivoProjeto, EscolhasPeloTextoExatoDaLinha) {
+  struct Caso {
+    int linha;
+    const char* texto;
+    bool primeira;  // "Sim", "Águas Pluviais", automatic on, class 30
+  };
+  const Caso casos[] = {
+      {25, "1", true},    {25, "2", false},   {25, "01", false}, {25, " 1", false},
+      {25, "+1", false},  {25, "1 ", false},  {27, "1", true},   {27, "2", false},
+      {27, "01", false},  {27, "7", false},   {72, "1", true},   {72, "0", false},
+      {72, "01", false},  {72, " 1", false},  {54, "30", true},  {54, "45", false},
+      {54, "030", false}, {54, "+30", false}, {54, "31", false},
+  };
+  for (const Caso& c : casos) {
+    auto l = linhasProjeto(projetoExemplo());
+    ASSERT_EQ(l[52], "1") << "road surcharge: line 54 holds the class";
+    l[static_cast<size_t>(c.linha - 1)] = c.texto;
+    // Read over a record that holds the other option everywhere.
+    TProjeto atual = projetoExemplo();
+    atual.Geometria.secaoConstante = !c.primeira;
+    atual.Geometria.finalidade = c.primeira ? 2 : 1;
+    atual.Criterio.EcAutomatico = !c.primeira;
+    atual.Sobrecarga.classe = c.primeira ? 45 : 30;
+    const TLeituraProjeto r = lerLinhas(l, atual);
+    SCOPED_TRACE(std::to_string(c.linha) + " \"" + c.texto + "\"");
+    ASSERT_TRUE(r.ok) << r.erro;
+    const TProjeto& q = r.projeto;
+    switch (c.linha) {
+      case 25:
+        EXPECT_EQ(q.Geometria.secaoConstante, c.primeira);
+        break;
+      case 27:
+        EXPECT_EQ(q.Geometria.finalidade, c.primeira ? 1 : 2);
+        break;
+      case 72:
+        EXPECT_EQ(q.Criterio.EcAutomatico, c.primeira);
+        break;
+      default:
+        EXPECT_EQ(q.Sobrecarga.classe, c.primeira ? 30 : 45);
+    }
+  }
+}
+
+// Opening derives the geometry as a confirmation of the geometry dialog does:
+// a constant section takes every haunch leg from line 30 and every thickness
+// from line 34, and the nine values are rewritten in the two-decimal form.
+TEST(ArquivoProjeto, AberturaDerivaAGeometriaComoOConfirmarDoDialogo) {
+  struct Caso {
+    const char* secao;
+    std::vector<std::string> lidas;     // lines 28 to 36
+    std::vector<std::string> gravadas;  // the same lines when saved again
+  };
+  const Caso casos[] = {
+      {"1",
+       {"3,2", "2,2", "10", "12,00", "13,00", "14,00", "18", "20,00", "22,00"},
+       {"3,20", "2,20", "10,00", "10,00", "10,00", "10,00", "18,00", "18,00", "18,00"}},
+      {"2",
+       {"3,2", "2,2", "10", "12,00", "13,5", "14,00", "18", "20,00", "22,001"},
+       {"3,20", "2,20", "10,00", "12,00", "13,50", "14,00", "18,00", "20,00", "22,00"}},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.secao);
+    auto l = linhasProjeto(projetoExemplo());
+    l[24] = c.secao;
+    for (size_t i = 0; i < 9; ++i) l[27 + i] = c.lidas[i];
+    const TLeituraProjeto r = lerLinhas(l, projetoExemplo());
+    ASSERT_TRUE(r.ok) << r.erro;
+    const auto gravadas = linhasProjeto(r.projeto);
+    EXPECT_EQ(std::vector<std::string>(gravadas.begin() + 27, gravadas.begin() + 36), c.gravadas);
+    const TGeometria& g = r.projeto.Geometria;
+    for (const TDecimal* d : {&g.bl, &g.hl, &g.mhc, &g.mvc, &g.mhb, &g.mvb, &g.hc, &g.hp, &g.hb})
+      EXPECT_EQ(formatar2(d->valor), d->texto);
+    // The values the calculation reads are those of the boxes.
+    const TValoresGeometricos v = valoresGeometricos(g);
+    EXPECT_DOUBLE_EQ(v.larguraExterna, c.secao[0] == '1' ? 320.0 + 2 * 18.0 : 320.0 + 2 * 20.0);
+    EXPECT_DOUBLE_EQ(v.alturaExterna,
+                     c.secao[0] == '1' ? 18.0 + 220.0 + 18.0 : 22.001 + 220.0 + 18.0);
+  }
+}
+
 TEST(ArquivoProjeto, IdaEVoltaDeTodosOsCamposGravados) {
   TPastaTemporaria pasta;
   const TProjeto p = projetoCompleto();

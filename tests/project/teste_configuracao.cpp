@@ -61,6 +61,47 @@ TEST(Configuracao, CoresPadraoNaCodificacaoDoToolkit) {
   EXPECT_EQ(legendasCores()[13], "Hmenor (Hmax e Vmin)");
 }
 
+// The order of the lines of "Cores.ini" and "Fabricante.ini", field by field:
+// a reader and a writer that swapped the same two lines would still agree with
+// each other, so the order is checked against the names.
+TEST(Configuracao, OrdemDasLinhasDasCoresEDoFabricante) {
+  TCores c;
+  c.corFundo = 1, c.corSecao = 2, c.corCotas = 3, c.corElementos = 4, c.corApoio = 5;
+  c.corCarga = 6, c.corTexto = 7, c.corSombra = 8, c.corSolo = 9, c.corAgua = 10;
+  c.corVmaxHmin = 11, c.corVminHmax = 12, c.corVmaxHmax = 13, c.corHmenor = 14;
+  c.corEnvoltoria = 15;
+  const std::vector<std::string> numeradas = {"1", "2",  "3",  "4",  "5",  "6",  "7", "8",
+                                              "9", "10", "11", "12", "13", "14", "15"};
+  EXPECT_EQ(linhasCores(c), numeradas);
+  EXPECT_EQ(interpretarCores(numeradas, "Cores.ini").cores, c);
+  EXPECT_EQ(legendasCores(), (std::array<std::string, 15>{
+                                 "Fundo da Tela", "Seção Transversal", "Cotas da Seção",
+                                 "Elementos Finitos", "Apoio Elástico", "Carga na Galeria", "Texto",
+                                 "Sombra da Seção", "Solo", "Agua", "Vmax e Hmin", "Vmin e Hmax",
+                                 "Vmax e Hmax", "Hmenor (Hmax e Vmin)", "Envoltória de esfórços"}));
+  // The defaults of the "Default" button, red, green, blue per slot.
+  const int rgb[15][3] = {{254, 254, 254}, {255, 0, 0},   {0, 128, 128},  {0, 0, 128},
+                          {0, 255, 0},     {255, 0, 255}, {1, 1, 1},      {192, 192, 192},
+                          {128, 128, 0},   {0, 255, 255}, {255, 128, 64}, {204, 204, 0},
+                          {0, 0, 255},     {128, 0, 0},   {0, 128, 192}};
+  const auto padrao = linhasCores(TCores{});
+  for (size_t i = 0; i < 15; ++i)
+    EXPECT_EQ(padrao[i], std::to_string(rgb[i][2] * 65536 + rgb[i][1] * 256 + rgb[i][0])) << i;
+
+  TDadosFabricante f;
+  f.nome = "nome", f.cpfCnpj = "cpf", f.endereco = "endereco", f.numero = "numero";
+  f.bairro = "bairro", f.cidade = "cidade", f.estado = "estado", f.cep = "cep";
+  f.telefone = "telefone", f.celular = "celular", f.email = "email";
+  const TPrecosCusto precos{"ca60", "ca50", "concreto", "pecas"};
+  const std::vector<std::string> linhas = {"nome",   "cpf",    "endereco", "numero",   "bairro",
+                                           "cidade", "estado", "cep",      "telefone", "celular",
+                                           "email",  "ca60",   "ca50",     "concreto", "pecas"};
+  EXPECT_EQ(linhasFabricante(f, precos), linhas);
+  const TLeituraFabricante r = interpretarFabricante(linhas);
+  EXPECT_EQ(r.fabricante, f);
+  EXPECT_EQ(r.precos, precos);
+}
+
 TEST(Configuracao, FaltandoTerrenoEncerraSemTocarNosOutros) {
   TPastaTemporaria pasta;
   ASSERT_TRUE(instalarPadrao(pasta.caminho()).empty());

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <limits>
 #include <locale>
 
 #include "project/numeros.h"
@@ -36,6 +37,21 @@ TEST(Numeros, LeVirgulaOuPontoERecusaLixo) {
   EXPECT_EQ(*lerInteiro("-1"), -1);
   EXPECT_FALSE(lerInteiro("1,5").has_value());
   EXPECT_FALSE(lerInteiro("").has_value());
+}
+
+// Any finite number formatted with two or four decimals reads back, the
+// largest ones included (a confirmed dialog or the project file holds them so).
+TEST(Numeros, TodoNumeroFormatadoLeDeVolta) {
+  for (double v : {0.0, -0.0, 1e-300, 4.9e-324, 123.456, 1e15, 1e300, 1e308,
+                   std::numeric_limits<double>::max(), -std::numeric_limits<double>::max()}) {
+    const auto dois = lerNumero(formatar2(v));
+    const auto quatro = lerNumero(formatar4(v));
+    ASSERT_TRUE(dois.has_value()) << v;
+    ASSERT_TRUE(quatro.has_value()) << v;
+    EXPECT_EQ(formatar2(*dois), formatar2(v)) << v;
+    EXPECT_EQ(formatar4(*quatro), formatar4(v)) << v;
+  }
+  EXPECT_FALSE(lerNumero("1" + std::string(400, '0')).has_value()) << "beyond the largest number";
 }
 
 TEST(Numeros, ArredondaComoFormatarELerDeVolta) {
