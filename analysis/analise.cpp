@@ -13,6 +13,20 @@ void registrarPar(TProgresso& progresso, const std::string& linha) {
   progresso.repintar();
 }
 
+std::string problemaDaGeometria(const TGeometria& geometria) {
+  TGeometria g = geometria;
+  igualarSecaoConstante(g);
+  const TValoresGeometricos v = valoresGeometricos(g);
+  if (!(v.blCm > 0.0) || !(v.hlCm > 0.0))
+    return "Largura ou altura livre da seção inválida para o cálculo";
+  if (!(g.hc > 0.0) || !(g.hp > 0.0) || !(g.hb > 0.0))
+    return "Espessura da seção inválida para o cálculo";
+  if (!(g.mhc >= 0.0) || !(g.mvc >= 0.0) || !(g.mhb >= 0.0) || !(g.mvb >= 0.0) ||
+      !(v.blCm > 2 * g.mhc) || !(v.blCm > 2 * g.mhb) || !(v.hlCm > g.mvc + g.mvb))
+    return "Mísulas incompatíveis com a largura e a altura livres da seção";
+  return {};
+}
+
 std::string problemaDaMalha(const TModeloEF& m) {
   if (m.nNos < 4 || m.nNos > limiteNos || m.noInfDir <= 1 || m.noSupDir <= m.noInfDir ||
       m.noSupEsq <= m.noSupDir || m.nNos < m.noSupEsq)
@@ -34,7 +48,9 @@ bool executarAnalise(const TProjeto& p, TAnalise& a, TProgresso& progresso,
   progresso.registrar("");
   registrarPar(progresso, "Reservando Memória Para os Vetores e Matrizes");
 
-  if (const std::string problema = problemaDaMalha(m); !problema.empty()) {
+  std::string problema = problemaDaGeometria(p.Geometria);
+  if (problema.empty()) problema = problemaDaMalha(m);
+  if (!problema.empty()) {
     // Dimensions no dialog accepts (a damaged file, a batch value) cannot
     // form a frame: say so instead of analysing garbage.
     progresso.registrar(problema);

@@ -19,6 +19,12 @@ struct TAnalise {
   TSecoesProjeto secoes;
 };
 
+// Empty when the geometry can form the closed frame (positive span, height
+// and thicknesses, haunch legs not negative and shorter than the span and the
+// height leave room for); otherwise why not, for the log. A file may hold
+// values no dialog accepts; these are the ones no frame can be made of.
+std::string problemaDaGeometria(const TGeometria& g);
+
 // Empty when the mesh can carry an analysis; otherwise why not, for the log.
 std::string problemaDaMalha(const TModeloEF& m);
 

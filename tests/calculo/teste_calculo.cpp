@@ -250,3 +250,28 @@ TEST(Calculo, NovaRodadaLimpaOSinalDeParada) {
 
 }  // namespace
 }  // namespace galeria
+
+namespace galeria {
+namespace {
+
+TEST(Calculo, GeometriaImpossivelEhRecusadaComMensagem) {
+  const std::pair<std::vector<std::pair<std::string, std::string>>, const char*> casos[] = {
+      {{{"Geometria.bl", "-3,2"}}, "Largura ou altura livre da seção inválida para o cálculo"},
+      {{{"Geometria.hl", "0"}}, "Largura ou altura livre da seção inválida para o cálculo"},
+      {{{"Geometria.hc", "0"}}, "Espessura da seção inválida para o cálculo"},
+      {{{"Geometria.mhc", "200"}},
+       "Mísulas incompatíveis com a largura e a altura livres da seção"},
+      {{{"Geometria.secaoConstante", "0"}, {"Geometria.mvb", "-5"}},
+       "Mísulas incompatíveis com a largura e a altura livres da seção"},
+  };
+  for (const auto& [definicoes, mensagem] : casos) {
+    TRodada r = calcular(definicoes);
+    EXPECT_TRUE(r.parado()) << mensagem;
+    EXPECT_EQ(r.contar(mensagem), 1) << mensagem;
+    EXPECT_EQ(r.contar("Colhendo Caracteristica dos Materiais"), 0) << mensagem;
+    EXPECT_EQ(r.sessao.banner, bannerInterrompido);
+  }
+}
+
+}  // namespace
+}  // namespace galeria
