@@ -131,6 +131,43 @@ TEST(EstadosLimites, PorticoSimetricoDaEsforcosEspelhados) {
   }
 }
 
+// The stored signs mean what the drawings and the design read: a slab
+// loaded from above and walls pushed inwards have their inner faces in
+// tension at mid-span (negative moment) and their outer faces at the corners
+// (positive), and the members that carry the load along their axis are
+// compressed (negative normal force); the shear of an element without span
+// load is the same at both ends.
+TEST(EstadosLimites, SinaisDosEsforcosArmazenados) {
+  TAnalise a = analise();
+  a.p.Criterio.fck = 1e6;  // no cracking
+  for (int c : {1, 2})
+    for (int g = 1; g <= a.m.nGraus(); ++g) a.m.cargaNodal[g][c] = 0;
+  teste::cargaSimetrica(a.m, 1, 0.5, 0.0, 0.0);  // top slab only
+  teste::cargaSimetrica(a.m, 2, 0.05, 0.3, 0.0, 0.05);  // mostly the walls
+  ASSERT_TRUE(analisarEstadosLimites(a.p, a.m, a.registro));
+  const TModeloEF& m = a.m;
+  const int meioSup = m.noSupDir + (m.noSupEsq - m.noSupDir) / 2;
+  const int meioInf = 1 + (m.noInfDir - 1) / 2;
+  const int meioPar = m.noInfDir + (m.noSupDir - m.noInfDir) / 2;
+  EXPECT_LT(m.momentoIni[meioSup][1], 0.0);
+  EXPECT_LT(m.momentoIni[meioInf][1], 0.0);
+  EXPECT_GT(m.momentoIni[m.noSupDir][1], 0.0);
+  for (int e = m.noInfDir; e < m.noSupDir; ++e) EXPECT_LT(m.normalIni[e][1], 0.0) << e;
+  EXPECT_LT(m.momentoIni[meioPar][2], 0.0);
+  EXPECT_GT(m.momentoIni[m.noSupDir][2], 0.0);
+  for (int e = m.noSupDir; e < m.noSupEsq; ++e) EXPECT_LT(m.normalIni[e][2], 0.0) << e;
+  for (int c : {1, 2})
+    for (int e = 1; e <= m.nNos; ++e) {
+      const double escala = 1e-9 * (1 + std::abs(m.cortanteIni[e][c]));
+      ASSERT_NEAR(m.cortanteIni[e][c], m.cortanteFim[e][c], escala) << c << " el " << e;
+      ASSERT_NEAR(m.normalIni[e][c], m.normalFim[e][c], 1e-9 * (1 + std::abs(m.normalIni[e][c])));
+      // Moment equilibrium of the element: the end moments differ by V·L.
+      ASSERT_NEAR(m.momentoFim[e][c], m.momentoIni[e][c] - m.cortanteFim[e][c] * m.compElem[e],
+                  1e-8 * (1 + std::abs(m.momentoIni[e][c])))
+          << c << " el " << e;
+    }
+}
+
 // A push at the top tips the frame: the springs under the lifting side are
 // removed until every remaining one is compressed, and the case then holds
 // the solution of the frame on the remaining springs.
@@ -240,6 +277,37 @@ TEST(EstadosLimites, CasosFissuradosSaoResolvidosComSuaRigidez) {
   }
   EXPECT_EQ(m.rigidezReduzida[1], 1);
   EXPECT_TRUE(fatoresDiferem);
+}
+
+// The reduced solve keeps the springs of the no-tension loop, which does not
+// depend on cracking (the same loads without any reduction leave the same
+// springs), and is final: a spring it pulls is neither removed nor followed
+// by another solve, so the case holds the dense solution on those springs.
+TEST(EstadosLimites, SolucaoReduzidaMantemAsMolasDoLacoSemTracao) {
+  const auto tombada = [](double fck) {
+    TAnalise a = analise();
+    a.p.Criterio.fck = fck;
+    a.p.Armadura.redRigidez = 0.2;
+    for (int g = 1; g <= a.m.nGraus(); ++g) a.m.cargaNodal[g][2] = 0;
+    teste::cargaTombamento(a.m, 2, 40.0, 0.3);
+    EXPECT_TRUE(analisarEstadosLimites(a.p, a.m, a.registro));
+    return a;
+  };
+  const TAnalise inteira = tombada(1e6), fissurada = tombada(15);
+  const TModeloEF& m = fissurada.m;
+  ASSERT_EQ(inteira.m.rigidezReduzida[2], 0);
+  ASSERT_EQ(m.rigidezReduzida[2], 1);
+  int retiradas = 0, puxadas = 0;
+  for (int k = 1; k <= m.noInfDir; ++k) {
+    EXPECT_EQ(m.apoioAtivo[k][2], inteira.m.apoioAtivo[k][2]) << k;
+    retiradas += m.apoioAtivo[k][2] == 0;
+    puxadas += m.apoioAtivo[k][2] == 1 && m.reacao[3 * k - 1][2] < -1e-3;
+  }
+  EXPECT_GT(retiradas, 0);
+  EXPECT_GT(puxadas, 0);  // left pulling after the reduced solve
+  const auto ref = teste::resolverCasoDenso(m, 2, kMolaDe(fissurada.p), true);
+  for (int g = 1; g <= m.nGraus(); ++g) ASSERT_EQ(m.deslocamento[g][2], ref.deslocamento[g]);
+  for (int e = 1; e <= m.nNos; ++e) ASSERT_EQ(m.momentoIni[e][2], -ref.esforcos.f[3][e]);
 }
 
 // redRigidez = 1 marks the cracked cases and solves them again, with the
