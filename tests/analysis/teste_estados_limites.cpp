@@ -530,6 +530,44 @@ TEST(Icamento, NoDeIcamentoPelaDistancia) {
   }
 }
 
+// A distance the dialog's limit no longer covers (the geometry or the
+// element length changed after the installation dialog accepted it) is
+// still walked: the first node at least that far along the top slab, past
+// mid-span and on to the first element of the next wall. Only a distance
+// beyond that walk falls back on the dialog's farthest node.
+TEST(Icamento, DistanciaAlemDoLimiteDoDialogoAindaEPercorrida) {
+  const TModeloEF base = icamento(30).m;
+  const int sd = base.noSupDir, se = base.noSupEsq, k = se - sd;
+  const auto ate = [&](int elementos) {  // length of the first elements from the right corner
+    double soma = 0;
+    for (int e = sd; e < sd + elementos; ++e) soma += base.compElem[e];
+    return soma;
+  };
+  const int limite = passosDoDialogo(k);
+  struct Caso {
+    double dist;
+    int dir, esq;
+  } casos[] = {
+      {ate(limite + 1), sd + limite + 1, se - limite - 1},
+      {ate(limite + 1) + 0.01, sd + limite + 2, se - limite - 2},
+      {ate(k - 2) - 0.001, sd + k - 2, sd + 2},  // past mid-span: the points cross
+      {ate(k) - 0.001, se, sd},                  // at the far corners
+      {ate(k) + 0.01, se + 1, sd - 1},   // the first element of the next wall
+      {ate(k) + base.compElem[se] + 1.0, sd + limite, se - limite},  // beyond the walk
+  };
+  for (const Caso& c : casos) {
+    TIcamento i = icamento(c.dist + 7.5);
+    ASSERT_TRUE(analisarIcamento(i.p, i.m, i.registro)) << c.dist;
+    EXPECT_EQ(i.m.noIcamentoDir, c.dir) << c.dist;
+    EXPECT_EQ(i.m.noIcamentoEsq, c.esq) << c.dist;
+    // Hanging from its two points, the piece is still in equilibrium.
+    double somaCarga = 0;
+    for (int n = 1; n <= i.m.nNos; ++n) somaCarga += i.m.cargaNodal[3 * n - 1][4];
+    EXPECT_NEAR(i.m.reacao[3 * c.dir - 1][4] + i.m.reacao[3 * c.esq - 1][4], -somaCarga,
+                1e-9 * std::abs(somaCarga));
+  }
+}
+
 // The walk stays on the top slab and apart from the other point for any
 // length of slab, even where the dialog's limit has no room (1 or 2 elements).
 TEST(Icamento, NosFicamNaLajeSuperiorParaQualquerComprimento) {
