@@ -498,6 +498,52 @@ TEST(Icamento, CoeficienteUnitarioDaOPesoProprio) {
   EXPECT_NEAR(m.cargaNodal[2][4], -w * (m.inflInferior[1] + m.inflEsquerda[m.noFecho]), 1e-12);
 }
 
+// Each member weighs with its own thickness: bottom slab hb, walls hp, top
+// slab hc; a corner node takes both members' shares; the lifting distance is
+// measured from the wall's axis (dica − hp/2).
+TEST(Icamento, CadaMembroComSuaEspessura) {
+  TProjeto p = teste::projetoTipico();
+  TGeometria& g = p.Geometria;
+  g.secaoConstante = false;
+  g.hb = 20, g.hp = 16, g.hc = 12;
+  p.Instalacao.coefImpacto = 1.3;
+  TModeloEF m = teste::modeloCalculado(p);
+  const int sd = m.noSupDir;
+  const double L1 = m.compElem[sd];
+  p.Instalacao.dica = 8 + L1;  // exactly the first element's end from the wall axis
+  TRegistroMemoria registro;
+  ASSERT_TRUE(analisarIcamento(p, m, registro));
+  EXPECT_EQ(m.noIcamentoDir, sd + 1);
+
+  const double w = 1.3 * p.Criterio.pesoConcreto / 1e6 * 100;
+  const TValoresGeometricos v = valoresGeometricos(g);
+  double soma = 0;
+  for (int k = 1; k <= m.nNos; ++k) soma += m.cargaNodal[3 * k - 1][4];
+  const double peso = w * (20 * v.larguraExterna + 12 * v.larguraExterna + 2 * 16 * v.alturaExterna);
+  EXPECT_NEAR(soma, -peso, 1e-12 * peso);
+  const auto carga = [&](int no) { return m.cargaNodal[3 * no - 1][4]; };
+  EXPECT_NEAR(carga(1), -w * (20 * m.inflInferior[1] + 16 * m.inflEsquerda[m.noFecho]), 1e-12);
+  EXPECT_NEAR(carga(m.noInfDir), -w * (20 * m.inflInferior[m.noInfDir] + 16 * m.inflDireita[m.noInfDir]), 1e-12);
+  EXPECT_NEAR(carga(sd), -w * (16 * m.inflDireita[sd] + 12 * m.inflSuperior[sd]), 1e-12);
+  EXPECT_NEAR(carga(m.noSupEsq), -w * (12 * m.inflSuperior[m.noSupEsq] + 16 * m.inflEsquerda[m.noSupEsq]), 1e-12);
+  EXPECT_NEAR(carga(3), -w * 20 * m.inflInferior[3], 1e-12);
+  EXPECT_NEAR(carga(m.noInfDir + 4), -w * 16 * m.inflDireita[m.noInfDir + 4], 1e-12);
+  EXPECT_NEAR(carga(sd + 4), -w * 12 * m.inflSuperior[sd + 4], 1e-12);
+  EXPECT_NEAR(carga(m.noSupEsq + 4), -w * 16 * m.inflEsquerda[m.noSupEsq + 4], 1e-12);
+  for (int k = 1; k <= m.nNos; ++k) {
+    EXPECT_EQ(m.cargaNodal[3 * k - 2][4], 0.0);
+    EXPECT_EQ(m.cargaNodal[3 * k][4], 0.0);
+  }
+
+  // A second analysis starts its loads from zero again.
+  p.Instalacao.dica = 8 + L1 + 0.01;
+  ASSERT_TRUE(analisarIcamento(p, m, registro));
+  EXPECT_EQ(m.noIcamentoDir, sd + 2);
+  soma = 0;
+  for (int k = 1; k <= m.nNos; ++k) soma += m.cargaNodal[3 * k - 1][4];
+  EXPECT_NEAR(soma, -peso, 1e-12 * peso);
+}
+
 // Elements of the top slab to the farthest node the installation dialog
 // accepts: k/2 − 1 for k even, k/2 rounded half to even for k odd.
 int passosDoDialogo(int k) {
