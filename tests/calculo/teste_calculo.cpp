@@ -278,6 +278,20 @@ TEST(Calculo, FalhaDoArqueamentoAindaAnalisaMasNaoDimensiona) {
   EXPECT_NE(r.sessao.analise.modelo.momentoIni[1][1], 0.0);
 }
 
+// The case in design belongs to the flexural design, which alone sets it: a
+// new run does not clear it, so a run that stops before the design keeps the
+// value the last design left (the lifting, after a complete one).
+TEST(Calculo, CasoEmDimensionamentoPersisteEntreRodadas) {
+  TRodada r = calcular();
+  ASSERT_FALSE(r.parado());
+  EXPECT_EQ(r.sessao.dimensionamento.casoEmDimensionamento, 4);
+  r.sessao.projeto.Criterio.Ec = 0;  // no solution: the design never runs
+  TRegistroMemoria registro;
+  executarCalculo(r.sessao, registro);
+  ASSERT_TRUE(r.sessao.projeto.estado.calculoInterrompido);
+  EXPECT_EQ(r.sessao.dimensionamento.casoEmDimensionamento, 4);
+}
+
 TEST(Calculo, NovaRodadaLimpaOSinalDeParada) {
   TRodada r = calcular({{"Criterio.Ec", "0"}});
   ASSERT_TRUE(r.parado());
