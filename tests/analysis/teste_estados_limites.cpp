@@ -614,6 +614,29 @@ TEST(Icamento, DistanciaAlemDoLimiteDoDialogoAindaEPercorrida) {
   }
 }
 
+// On a slab of an even number of elements a distance of half its length
+// brings both walks to the middle node: one support point leaves the piece
+// free to turn, and the case is reported and left at zero.
+TEST(Icamento, AmbosOsPontosNoMeioDaLajeNaoTemSolucao) {
+  TProjeto p = teste::projetoTipico();
+  p.Geometria.mhc = 0.0;
+  p.Geometria.bl = 3.05;  // centre span 320 cm: 16 elements of 20 cm
+  igualarSecaoConstante(p.Geometria);
+  p.Instalacao.dica = 7.5 + 160;
+  TModeloEF m = teste::modeloCalculado(p);
+  ASSERT_EQ(m.noSupEsq - m.noSupDir, 16);
+  TRegistroMemoria registro;
+  EXPECT_FALSE(analisarIcamento(p, m, registro));
+  EXPECT_EQ(m.noIcamentoDir, m.noSupDir + 8);
+  EXPECT_EQ(m.noIcamentoEsq, m.noSupDir + 8);
+  EXPECT_EQ(registro.linhas,
+            (std::vector<std::string>{"Sistema de equações sem solução (Içamento): estrutura sem "
+                                      "apoio suficiente ou dados inválidos",
+                                      ""}));
+  for (int g = 1; g <= m.nGraus(); ++g) ASSERT_EQ(m.deslocamento[g][4], 0.0);
+  for (int e = 1; e <= m.nNos; ++e) ASSERT_EQ(m.momentoIni[e][4], 0.0);
+}
+
 // The walk stays on the top slab and apart from the other point for any
 // length of slab, even where the dialog's limit has no room (1 or 2 elements).
 TEST(Icamento, NosFicamNaLajeSuperiorParaQualquerComprimento) {
