@@ -269,16 +269,14 @@ void calcularArmaduraAoLongo(const TProjeto& p, const TModeloEF& m, const TSecoe
       // design last worked on: only that design sets casoEmDimensionamento.
       if (M > 0.0) {
         const TResultadoSecao r =
-            dimensionarSecao(mat, t, dLinha, N, M, d.telaIntAoLongo[iz(i)],
-                             d.telaExtAoLongo[iz(i)], d.casoEmDimensionamento,
-                             calculoInterrompido, progresso);
+            dimensionarSecao(mat, t, dLinha, N, M, d.telaIntAoLongo[iz(i)], d.telaExtAoLongo[iz(i)],
+                             d.casoEmDimensionamento, calculoInterrompido, progresso);
         if (r.status != TStatusSecao::ok) return;
         if (r.as > d.asExtAoLongo[iz(i)]) d.asExtAoLongo[iz(i)] = r.as;
       } else {
-        const TResultadoSecao r =
-            dimensionarSecao(mat, t, dLinha, N, std::fabs(M), d.telaExtAoLongo[iz(i)],
-                             d.telaIntAoLongo[iz(i)], d.casoEmDimensionamento,
-                             calculoInterrompido, progresso);
+        const TResultadoSecao r = dimensionarSecao(
+            mat, t, dLinha, N, std::fabs(M), d.telaExtAoLongo[iz(i)], d.telaIntAoLongo[iz(i)],
+            d.casoEmDimensionamento, calculoInterrompido, progresso);
         if (r.status != TStatusSecao::ok) return;
         if (r.as > d.asIntAoLongo[iz(i)]) d.asIntAoLongo[iz(i)] = r.as;
       }

@@ -142,7 +142,7 @@ TEST(EstadosLimites, SinaisDosEsforcosArmazenados) {
   a.p.Criterio.fck = 1e6;  // no cracking
   for (int c : {1, 2})
     for (int g = 1; g <= a.m.nGraus(); ++g) a.m.cargaNodal[g][c] = 0;
-  teste::cargaSimetrica(a.m, 1, 0.5, 0.0, 0.0);  // top slab only
+  teste::cargaSimetrica(a.m, 1, 0.5, 0.0, 0.0);         // top slab only
   teste::cargaSimetrica(a.m, 2, 0.05, 0.3, 0.0, 0.05);  // mostly the walls
   ASSERT_TRUE(analisarEstadosLimites(a.p, a.m, a.registro));
   const TModeloEF& m = a.m;
@@ -519,13 +519,16 @@ TEST(Icamento, CadaMembroComSuaEspessura) {
   const TValoresGeometricos v = valoresGeometricos(g);
   double soma = 0;
   for (int k = 1; k <= m.nNos; ++k) soma += m.cargaNodal[3 * k - 1][4];
-  const double peso = w * (20 * v.larguraExterna + 12 * v.larguraExterna + 2 * 16 * v.alturaExterna);
+  const double peso =
+      w * (20 * v.larguraExterna + 12 * v.larguraExterna + 2 * 16 * v.alturaExterna);
   EXPECT_NEAR(soma, -peso, 1e-12 * peso);
   const auto carga = [&](int no) { return m.cargaNodal[3 * no - 1][4]; };
   EXPECT_NEAR(carga(1), -w * (20 * m.inflInferior[1] + 16 * m.inflEsquerda[m.noFecho]), 1e-12);
-  EXPECT_NEAR(carga(m.noInfDir), -w * (20 * m.inflInferior[m.noInfDir] + 16 * m.inflDireita[m.noInfDir]), 1e-12);
+  EXPECT_NEAR(carga(m.noInfDir),
+              -w * (20 * m.inflInferior[m.noInfDir] + 16 * m.inflDireita[m.noInfDir]), 1e-12);
   EXPECT_NEAR(carga(sd), -w * (16 * m.inflDireita[sd] + 12 * m.inflSuperior[sd]), 1e-12);
-  EXPECT_NEAR(carga(m.noSupEsq), -w * (12 * m.inflSuperior[m.noSupEsq] + 16 * m.inflEsquerda[m.noSupEsq]), 1e-12);
+  EXPECT_NEAR(carga(m.noSupEsq),
+              -w * (12 * m.inflSuperior[m.noSupEsq] + 16 * m.inflEsquerda[m.noSupEsq]), 1e-12);
   EXPECT_NEAR(carga(3), -w * 20 * m.inflInferior[3], 1e-12);
   EXPECT_NEAR(carga(m.noInfDir + 4), -w * 16 * m.inflDireita[m.noInfDir + 4], 1e-12);
   EXPECT_NEAR(carga(sd + 4), -w * 12 * m.inflSuperior[sd + 4], 1e-12);
@@ -598,7 +601,7 @@ TEST(Icamento, DistanciaAlemDoLimiteDoDialogoAindaEPercorrida) {
       {ate(limite + 1) + 0.01, sd + limite + 2, se - limite - 2},
       {ate(k - 2) - 0.001, sd + k - 2, sd + 2},  // past mid-span: the points cross
       {ate(k) - 0.001, se, sd},                  // at the far corners
-      {ate(k) + 0.01, se + 1, sd - 1},   // the first element of the next wall
+      {ate(k) + 0.01, se + 1, sd - 1},           // the first element of the next wall
       {ate(k) + base.compElem[se] + 1.0, sd + limite, se - limite},  // beyond the walk
   };
   for (const Caso& c : casos) {

@@ -102,6 +102,7 @@ TEST(Calculo, LogCompletoComLinhasVaziasERepinturas) {
   TRegistroComRepinturas registro;
   executarCalculo(s, registro);
   ASSERT_FALSE(s.projeto.estado.calculoInterrompido);
+  // clang-format off
   const std::vector<std::string> esperado = {
       "", "***** INICIALIZANDO CÁLCULOS *****", "",
       "Reservando Memória Para os Vetores e Matrizes", "", "#",
@@ -124,6 +125,7 @@ TEST(Calculo, LogCompletoComLinhasVaziasERepinturas) {
       "", "Verificando Fissuração (ELS)", "#",
       "#",  // the banner
   };
+  // clang-format on
   EXPECT_EQ(registro.linhas, esperado);
 }
 
@@ -161,14 +163,15 @@ TEST(Calculo, LogDeCadaParadaTerminaNoBanner) {
               caso == "Problema no cálculo de Vmin e Hmax" ||
               caso == "Problema no cálculo de Vmax e Hmax")
       << caso;
-  EXPECT_EQ(dominios, (std::vector<std::string>{"", "O dimensionamento está fora dos domínios 2, 3 ou 4",
-                                                "", caso, "", "Aumente a Espessura e Recalcule",
-                                                "#", "#"}));
+  EXPECT_EQ(dominios,
+            (std::vector<std::string>{"", "O dimensionamento está fora dos domínios 2, 3 ou 4", "",
+                                      caso, "", "Aumente a Espessura e Recalcule", "#", "#"}));
 
   // No bars for two or more locations: the three lines once.
-  EXPECT_EQ(depoisDaEnvoltoria(logComRepinturas({{"Armadura.espMin", "40"}, {"Armadura.espMax", "40"}})),
-            (std::vector<std::string>{"Não Foram encontradas barras para satisfazer o problema", "",
-                                      "Aumente a espessura e recalcule", "#", "#"}));
+  EXPECT_EQ(
+      depoisDaEnvoltoria(logComRepinturas({{"Armadura.espMin", "40"}, {"Armadura.espMax", "40"}})),
+      (std::vector<std::string>{"Não Foram encontradas barras para satisfazer o problema", "",
+                                "Aumente a espessura e recalcule", "#", "#"}));
 
   // Reinforcement ratio above 2,5 %: four lines and a repaint per position.
   const auto taxa = depoisDaEnvoltoria(logComRepinturas(
