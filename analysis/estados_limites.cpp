@@ -265,26 +265,30 @@ bool analisarIcamento(const TProjeto& p, TModeloEF& m, TProgresso& progresso) {
   carregarLado(m.noSupDir, m.noSupEsq, t.hc, m.inflSuperior);
   carregarLado(m.noSupEsq, n + 1, t.hp, m.inflEsquerda);
 
-  // Lifting nodes: the first node at least dist from each top corner along
-  // the top slab (never the corner itself while the slab has room), walking
-  // no farther than the node the installation dialog accepts.
+  // Lifting nodes: walking the top slab from each top corner, the first node
+  // at least dist away (the first element's end at least). The walk covers
+  // the slab's k elements and the next wall's first one. The installation
+  // dialog keeps dist short of mid-span, but only for the geometry in force
+  // when it was confirmed; a distance the walk never reaches falls back on
+  // the farthest node that dialog accepts.
   const double dist = p.Instalacao.dica - t.hp / 2.0;
   const int noSupDir = std::clamp(m.noSupDir, 1, n);
   const int noSupEsq = std::clamp(m.noSupEsq, noSupDir, n);
-  const int passos = passosMaximosIcamento(noSupEsq - noSupDir);
-  int noDir = noSupDir, noEsq = noSupEsq;
-  double acumulado = 0.0;
-  for (int i = 0; i < passos; ++i) {
-    acumulado += m.compElem[static_cast<size_t>(noSupDir + i)];
-    noDir = noSupDir + i + 1;
-    if (acumulado >= dist) break;
-  }
-  acumulado = 0.0;
-  for (int i = 0; i < passos; ++i) {
-    acumulado += m.compElem[static_cast<size_t>(noSupEsq - 1 - i)];
-    noEsq = noSupEsq - 1 - i;
-    if (acumulado >= dist) break;
-  }
+  const int k = noSupEsq - noSupDir;
+  const int passos = passosMaximosIcamento(k);
+  // sentido +1 walks from noSupDir toward noSupEsq, −1 the other way.
+  const auto noIcamento = [&](int canto, int sentido) {
+    double acumulado = 0.0;
+    for (int i = 0; i <= k; ++i) {
+      const int e = sentido > 0 ? canto + i : canto - 1 - i;
+      if (e < 1 || e > n) break;
+      acumulado += m.compElem[static_cast<size_t>(e)];
+      if (acumulado >= dist) return sentido > 0 ? m.noFinal(e) : e;
+    }
+    return canto + sentido * passos;
+  };
+  const int noDir = noIcamento(noSupDir, +1);
+  const int noEsq = noIcamento(noSupEsq, -1);
   m.noIcamentoDir = noDir;
   m.noIcamentoEsq = noEsq;
 

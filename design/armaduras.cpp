@@ -272,17 +272,18 @@ void calcularArmaduraAoLongo(const TProjeto& p, const TModeloEF& m, const TSecoe
     for (int c = casoEluVmaxHmin; c <= casoIcamento; ++c) {
       const double M = valorCaso(m.momentoIni, i, c);
       const double N = valorCaso(m.normalIni, i, c);
-      // A failure is reported for the case being designed here.
+      // A failure is reported with the stop report of the case the flexural
+      // design last worked on: only that design sets casoEmDimensionamento.
       if (M > 0.0) {
         const TResultadoSecao r =
-            dimensionarSecao(mat, t, dLinha, N, M, d.telaIntAoLongo[iz(i)],
-                             d.telaExtAoLongo[iz(i)], c, calculoInterrompido, progresso);
+            dimensionarSecao(mat, t, dLinha, N, M, d.telaIntAoLongo[iz(i)], d.telaExtAoLongo[iz(i)],
+                             d.casoEmDimensionamento, calculoInterrompido, progresso);
         if (r.status != TStatusSecao::ok) return;
         if (r.as > d.asExtAoLongo[iz(i)]) d.asExtAoLongo[iz(i)] = r.as;
       } else {
-        const TResultadoSecao r =
-            dimensionarSecao(mat, t, dLinha, N, std::fabs(M), d.telaExtAoLongo[iz(i)],
-                             d.telaIntAoLongo[iz(i)], c, calculoInterrompido, progresso);
+        const TResultadoSecao r = dimensionarSecao(
+            mat, t, dLinha, N, std::fabs(M), d.telaExtAoLongo[iz(i)], d.telaIntAoLongo[iz(i)],
+            d.casoEmDimensionamento, calculoInterrompido, progresso);
         if (r.status != TStatusSecao::ok) return;
         if (r.as > d.asIntAoLongo[iz(i)]) d.asIntAoLongo[iz(i)] = r.as;
       }

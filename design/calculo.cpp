@@ -160,7 +160,10 @@ void executarCalculo(TSessao& s, TProgresso& progresso) {
   parado = false;
   p.estado.resultadosValidos = false;
   s.banner.clear();
+  // The case in design is the flexural design's own: it outlives the run.
+  const int casoEmDimensionamento = s.dimensionamento.casoEmDimensionamento;
   s.dimensionamento = TDimensionamento{};
+  s.dimensionamento.casoEmDimensionamento = casoEmDimensionamento;
   s.cortante = TResultadoCortante{};
   s.fissuracao = TFissuracao{};
   s.triagem = TTriagemAlternativas{};

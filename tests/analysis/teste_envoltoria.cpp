@@ -132,5 +132,70 @@ TEST(SecoesProjeto, SoMisulasSuperioresNaSecaoVariavel) {
   EXPECT_NEAR(s.espessura[quinaInferior], 15 * std::sqrt(2.0), 1e-12);
 }
 
+// Haunch zones of different lengths, so each gets its own element count
+// (bottom slab 47,5 cm → 3, wall bottom 22,5 cm → 2, wall top 67,5 cm → 4,
+// top slab 12,5 cm → 1, at 20 cm): each haunch section lies on the node where
+// its own haunch leg ends, for every layout; where a layout has no haunch the
+// section is the corner node.
+TEST(SecoesProjeto, CadaSecaoDeMisulaNoFimDaSuaPropriaMisula) {
+  struct Caso {
+    double mhc, mvc, mhb, mvb;
+    int tipo;
+  } casos[] = {{5, 60, 40, 15, 4}, {5, 60, 0, 15, 2}, {5, 0, 40, 15, 3}, {0, 60, 40, 0, 1}};
+  for (const Caso& c : casos) {
+    TProjeto p = teste::projetoTipico();
+    TGeometria& g = p.Geometria;
+    g.secaoConstante = false;
+    g.mhc = c.mhc, g.mvc = c.mvc, g.mhb = c.mhb, g.mvb = c.mvb;
+    const TModeloEF m = malha(p);
+    ASSERT_EQ(m.tipoMisula, c.tipo);
+    const TSecoesProjeto s = calcularSecoesProjeto(p, m);
+    const bool fundo = c.tipo == 3 || c.tipo == 4, topo = c.tipo == 2 || c.tipo == 4;
+    const auto& n = s.noSecao;
+    EXPECT_EQ(n[misulaLajeInferior], m.noInfDir - (fundo ? 3 : 0)) << c.tipo;
+    EXPECT_EQ(n[misulaParedeInferior], m.noInfDir + (fundo ? 2 : 0)) << c.tipo;
+    EXPECT_EQ(n[misulaParedeSuperior], m.noSupDir - (topo ? 4 : 0)) << c.tipo;
+    EXPECT_EQ(n[misulaLajeSuperior], m.noSupDir + (topo ? 1 : 0)) << c.tipo;
+    if (fundo) {
+      EXPECT_NEAR(m.xNo[n[misulaLajeInferior]], 15 + 320 - c.mhb, 1e-9);
+      EXPECT_NEAR(m.yNo[n[misulaParedeInferior]], 15 + c.mvb, 1e-9);
+    }
+    if (topo) {
+      EXPECT_NEAR(m.yNo[n[misulaParedeSuperior]], 15 + 220 - c.mvc, 1e-9);
+      EXPECT_NEAR(m.xNo[n[misulaLajeSuperior]], 15 + 320 - c.mhc, 1e-9);
+    }
+    EXPECT_EQ(n[quinaInferior], m.noInfDir);
+    EXPECT_EQ(n[quinaSuperior], m.noSupDir);
+    EXPECT_DOUBLE_EQ(s.espessura[quinaInferior], espessuraQuina(15, c.mhb, 15, c.mvb));
+    EXPECT_DOUBLE_EQ(s.espessura[quinaSuperior], espessuraQuina(15, c.mhc, 15, c.mvc));
+  }
+  // The bottom corner with legs 40 and 15 cm: (40·15 + 15·15 + 15·40)/√(40² + 15²).
+  EXPECT_NEAR(espessuraQuina(15, 40, 15, 15), 1425.0 / std::sqrt(1825.0), 1e-12);
+}
+
+// Thickness and d' of each section with three different member thicknesses
+// and four different haunch legs; the corner thickness is the distance from
+// the outer corner to the haunch face, (mh·h + mv·hp + mv·mh)/√(mh² + mv²).
+TEST(SecoesProjeto, EspessuraEDLinhaDeCadaSecao) {
+  TProjeto p = teste::projetoTipico();
+  TGeometria& g = p.Geometria;
+  g.secaoConstante = false;
+  g.hb = 20, g.hp = 16, g.hc = 12;
+  g.mhb = 30, g.mvb = 10, g.mhc = 25, g.mvc = 5;
+  p.Armadura.cobrimento = 2.5;
+  const TSecoesProjeto s = calcularSecoesProjeto(p, malha(p));
+  const double quinaInf = (30.0 * 20 + 10.0 * 16 + 10.0 * 30) / std::sqrt(30.0 * 30 + 10 * 10);
+  const double quinaSup = (25.0 * 12 + 5.0 * 16 + 5.0 * 25) / std::sqrt(25.0 * 25 + 5 * 5);
+  const double h[10] = {0, 20, 20, quinaInf, 16, 16, 16, quinaSup, 12, 12};
+  for (int sec = 1; sec <= nSecoes; ++sec) {
+    EXPECT_NEAR(s.espessura[sec], h[sec], 1e-12) << sec;
+    const bool quina = sec == quinaInferior || sec == quinaSuperior;
+    EXPECT_DOUBLE_EQ(s.dLinha[sec], quina ? 6.0 : 3.0) << sec;
+  }
+  // Without a leg: the mean thickness times √2.
+  EXPECT_NEAR(espessuraQuina(16, 0, 20, 10), 18 * std::sqrt(2.0), 1e-12);
+  EXPECT_NEAR(espessuraQuina(16, 30, 12, 0), 14 * std::sqrt(2.0), 1e-12);
+}
+
 }  // namespace
 }  // namespace galeria

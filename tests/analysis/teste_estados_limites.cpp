@@ -131,6 +131,43 @@ TEST(EstadosLimites, PorticoSimetricoDaEsforcosEspelhados) {
   }
 }
 
+// The stored signs mean what the drawings and the design read: a slab
+// loaded from above and walls pushed inwards have their inner faces in
+// tension at mid-span (negative moment) and their outer faces at the corners
+// (positive), and the members that carry the load along their axis are
+// compressed (negative normal force); the shear of an element without span
+// load is the same at both ends.
+TEST(EstadosLimites, SinaisDosEsforcosArmazenados) {
+  TAnalise a = analise();
+  a.p.Criterio.fck = 1e6;  // no cracking
+  for (int c : {1, 2})
+    for (int g = 1; g <= a.m.nGraus(); ++g) a.m.cargaNodal[g][c] = 0;
+  teste::cargaSimetrica(a.m, 1, 0.5, 0.0, 0.0);         // top slab only
+  teste::cargaSimetrica(a.m, 2, 0.05, 0.3, 0.0, 0.05);  // mostly the walls
+  ASSERT_TRUE(analisarEstadosLimites(a.p, a.m, a.registro));
+  const TModeloEF& m = a.m;
+  const int meioSup = m.noSupDir + (m.noSupEsq - m.noSupDir) / 2;
+  const int meioInf = 1 + (m.noInfDir - 1) / 2;
+  const int meioPar = m.noInfDir + (m.noSupDir - m.noInfDir) / 2;
+  EXPECT_LT(m.momentoIni[meioSup][1], 0.0);
+  EXPECT_LT(m.momentoIni[meioInf][1], 0.0);
+  EXPECT_GT(m.momentoIni[m.noSupDir][1], 0.0);
+  for (int e = m.noInfDir; e < m.noSupDir; ++e) EXPECT_LT(m.normalIni[e][1], 0.0) << e;
+  EXPECT_LT(m.momentoIni[meioPar][2], 0.0);
+  EXPECT_GT(m.momentoIni[m.noSupDir][2], 0.0);
+  for (int e = m.noSupDir; e < m.noSupEsq; ++e) EXPECT_LT(m.normalIni[e][2], 0.0) << e;
+  for (int c : {1, 2})
+    for (int e = 1; e <= m.nNos; ++e) {
+      const double escala = 1e-9 * (1 + std::abs(m.cortanteIni[e][c]));
+      ASSERT_NEAR(m.cortanteIni[e][c], m.cortanteFim[e][c], escala) << c << " el " << e;
+      ASSERT_NEAR(m.normalIni[e][c], m.normalFim[e][c], 1e-9 * (1 + std::abs(m.normalIni[e][c])));
+      // Moment equilibrium of the element: the end moments differ by V·L.
+      ASSERT_NEAR(m.momentoFim[e][c], m.momentoIni[e][c] - m.cortanteFim[e][c] * m.compElem[e],
+                  1e-8 * (1 + std::abs(m.momentoIni[e][c])))
+          << c << " el " << e;
+    }
+}
+
 // A push at the top tips the frame: the springs under the lifting side are
 // removed until every remaining one is compressed, and the case then holds
 // the solution of the frame on the remaining springs.
@@ -240,6 +277,37 @@ TEST(EstadosLimites, CasosFissuradosSaoResolvidosComSuaRigidez) {
   }
   EXPECT_EQ(m.rigidezReduzida[1], 1);
   EXPECT_TRUE(fatoresDiferem);
+}
+
+// The reduced solve keeps the springs of the no-tension loop, which does not
+// depend on cracking (the same loads without any reduction leave the same
+// springs), and is final: a spring it pulls is neither removed nor followed
+// by another solve, so the case holds the dense solution on those springs.
+TEST(EstadosLimites, SolucaoReduzidaMantemAsMolasDoLacoSemTracao) {
+  const auto tombada = [](double fck) {
+    TAnalise a = analise();
+    a.p.Criterio.fck = fck;
+    a.p.Armadura.redRigidez = 0.2;
+    for (int g = 1; g <= a.m.nGraus(); ++g) a.m.cargaNodal[g][2] = 0;
+    teste::cargaTombamento(a.m, 2, 40.0, 0.3);
+    EXPECT_TRUE(analisarEstadosLimites(a.p, a.m, a.registro));
+    return a;
+  };
+  const TAnalise inteira = tombada(1e6), fissurada = tombada(15);
+  const TModeloEF& m = fissurada.m;
+  ASSERT_EQ(inteira.m.rigidezReduzida[2], 0);
+  ASSERT_EQ(m.rigidezReduzida[2], 1);
+  int retiradas = 0, puxadas = 0;
+  for (int k = 1; k <= m.noInfDir; ++k) {
+    EXPECT_EQ(m.apoioAtivo[k][2], inteira.m.apoioAtivo[k][2]) << k;
+    retiradas += m.apoioAtivo[k][2] == 0;
+    puxadas += m.apoioAtivo[k][2] == 1 && m.reacao[3 * k - 1][2] < -1e-3;
+  }
+  EXPECT_GT(retiradas, 0);
+  EXPECT_GT(puxadas, 0);  // left pulling after the reduced solve
+  const auto ref = teste::resolverCasoDenso(m, 2, kMolaDe(fissurada.p), true);
+  for (int g = 1; g <= m.nGraus(); ++g) ASSERT_EQ(m.deslocamento[g][2], ref.deslocamento[g]);
+  for (int e = 1; e <= m.nNos; ++e) ASSERT_EQ(m.momentoIni[e][2], -ref.esforcos.f[3][e]);
 }
 
 // redRigidez = 1 marks the cracked cases and solves them again, with the
@@ -430,6 +498,55 @@ TEST(Icamento, CoeficienteUnitarioDaOPesoProprio) {
   EXPECT_NEAR(m.cargaNodal[2][4], -w * (m.inflInferior[1] + m.inflEsquerda[m.noFecho]), 1e-12);
 }
 
+// Each member weighs with its own thickness: bottom slab hb, walls hp, top
+// slab hc; a corner node takes both members' shares; the lifting distance is
+// measured from the wall's axis (dica − hp/2).
+TEST(Icamento, CadaMembroComSuaEspessura) {
+  TProjeto p = teste::projetoTipico();
+  TGeometria& g = p.Geometria;
+  g.secaoConstante = false;
+  g.hb = 20, g.hp = 16, g.hc = 12;
+  p.Instalacao.coefImpacto = 1.3;
+  TModeloEF m = teste::modeloCalculado(p);
+  const int sd = m.noSupDir;
+  const double L1 = m.compElem[sd];
+  p.Instalacao.dica = 8 + L1;  // exactly the first element's end from the wall axis
+  TRegistroMemoria registro;
+  ASSERT_TRUE(analisarIcamento(p, m, registro));
+  EXPECT_EQ(m.noIcamentoDir, sd + 1);
+
+  const double w = 1.3 * p.Criterio.pesoConcreto / 1e6 * 100;
+  const TValoresGeometricos v = valoresGeometricos(g);
+  double soma = 0;
+  for (int k = 1; k <= m.nNos; ++k) soma += m.cargaNodal[3 * k - 1][4];
+  const double peso =
+      w * (20 * v.larguraExterna + 12 * v.larguraExterna + 2 * 16 * v.alturaExterna);
+  EXPECT_NEAR(soma, -peso, 1e-12 * peso);
+  const auto carga = [&](int no) { return m.cargaNodal[3 * no - 1][4]; };
+  EXPECT_NEAR(carga(1), -w * (20 * m.inflInferior[1] + 16 * m.inflEsquerda[m.noFecho]), 1e-12);
+  EXPECT_NEAR(carga(m.noInfDir),
+              -w * (20 * m.inflInferior[m.noInfDir] + 16 * m.inflDireita[m.noInfDir]), 1e-12);
+  EXPECT_NEAR(carga(sd), -w * (16 * m.inflDireita[sd] + 12 * m.inflSuperior[sd]), 1e-12);
+  EXPECT_NEAR(carga(m.noSupEsq),
+              -w * (12 * m.inflSuperior[m.noSupEsq] + 16 * m.inflEsquerda[m.noSupEsq]), 1e-12);
+  EXPECT_NEAR(carga(3), -w * 20 * m.inflInferior[3], 1e-12);
+  EXPECT_NEAR(carga(m.noInfDir + 4), -w * 16 * m.inflDireita[m.noInfDir + 4], 1e-12);
+  EXPECT_NEAR(carga(sd + 4), -w * 12 * m.inflSuperior[sd + 4], 1e-12);
+  EXPECT_NEAR(carga(m.noSupEsq + 4), -w * 16 * m.inflEsquerda[m.noSupEsq + 4], 1e-12);
+  for (int k = 1; k <= m.nNos; ++k) {
+    EXPECT_EQ(m.cargaNodal[3 * k - 2][4], 0.0);
+    EXPECT_EQ(m.cargaNodal[3 * k][4], 0.0);
+  }
+
+  // A second analysis starts its loads from zero again.
+  p.Instalacao.dica = 8 + L1 + 0.01;
+  ASSERT_TRUE(analisarIcamento(p, m, registro));
+  EXPECT_EQ(m.noIcamentoDir, sd + 2);
+  soma = 0;
+  for (int k = 1; k <= m.nNos; ++k) soma += m.cargaNodal[3 * k - 1][4];
+  EXPECT_NEAR(soma, -peso, 1e-12 * peso);
+}
+
 // Elements of the top slab to the farthest node the installation dialog
 // accepts: k/2 − 1 for k even, k/2 rounded half to even for k odd.
 int passosDoDialogo(int k) {
@@ -460,6 +577,67 @@ TEST(Icamento, NoDeIcamentoPelaDistancia) {
     EXPECT_EQ(i.m.noIcamentoDir, sd + c.passos) << c.dica;
     EXPECT_EQ(i.m.noIcamentoEsq, se - c.passos) << c.dica;
   }
+}
+
+// A distance the dialog's limit no longer covers (the geometry or the
+// element length changed after the installation dialog accepted it) is
+// still walked: the first node at least that far along the top slab, past
+// mid-span and on to the first element of the next wall. Only a distance
+// beyond that walk falls back on the dialog's farthest node.
+TEST(Icamento, DistanciaAlemDoLimiteDoDialogoAindaEPercorrida) {
+  const TModeloEF base = icamento(30).m;
+  const int sd = base.noSupDir, se = base.noSupEsq, k = se - sd;
+  const auto ate = [&](int elementos) {  // length of the first elements from the right corner
+    double soma = 0;
+    for (int e = sd; e < sd + elementos; ++e) soma += base.compElem[e];
+    return soma;
+  };
+  const int limite = passosDoDialogo(k);
+  struct Caso {
+    double dist;
+    int dir, esq;
+  } casos[] = {
+      {ate(limite + 1), sd + limite + 1, se - limite - 1},
+      {ate(limite + 1) + 0.01, sd + limite + 2, se - limite - 2},
+      {ate(k - 2) - 0.001, sd + k - 2, sd + 2},  // past mid-span: the points cross
+      {ate(k) - 0.001, se, sd},                  // at the far corners
+      {ate(k) + 0.01, se + 1, sd - 1},           // the first element of the next wall
+      {ate(k) + base.compElem[se] + 1.0, sd + limite, se - limite},  // beyond the walk
+  };
+  for (const Caso& c : casos) {
+    TIcamento i = icamento(c.dist + 7.5);
+    ASSERT_TRUE(analisarIcamento(i.p, i.m, i.registro)) << c.dist;
+    EXPECT_EQ(i.m.noIcamentoDir, c.dir) << c.dist;
+    EXPECT_EQ(i.m.noIcamentoEsq, c.esq) << c.dist;
+    // Hanging from its two points, the piece is still in equilibrium.
+    double somaCarga = 0;
+    for (int n = 1; n <= i.m.nNos; ++n) somaCarga += i.m.cargaNodal[3 * n - 1][4];
+    EXPECT_NEAR(i.m.reacao[3 * c.dir - 1][4] + i.m.reacao[3 * c.esq - 1][4], -somaCarga,
+                1e-9 * std::abs(somaCarga));
+  }
+}
+
+// On a slab of an even number of elements a distance of half its length
+// brings both walks to the middle node: one support point leaves the piece
+// free to turn, and the case is reported and left at zero.
+TEST(Icamento, AmbosOsPontosNoMeioDaLajeNaoTemSolucao) {
+  TProjeto p = teste::projetoTipico();
+  p.Geometria.mhc = 0.0;
+  p.Geometria.bl = 3.05;  // centre span 320 cm: 16 elements of 20 cm
+  igualarSecaoConstante(p.Geometria);
+  p.Instalacao.dica = 7.5 + 160;
+  TModeloEF m = teste::modeloCalculado(p);
+  ASSERT_EQ(m.noSupEsq - m.noSupDir, 16);
+  TRegistroMemoria registro;
+  EXPECT_FALSE(analisarIcamento(p, m, registro));
+  EXPECT_EQ(m.noIcamentoDir, m.noSupDir + 8);
+  EXPECT_EQ(m.noIcamentoEsq, m.noSupDir + 8);
+  EXPECT_EQ(registro.linhas,
+            (std::vector<std::string>{"Sistema de equações sem solução (Içamento): estrutura sem "
+                                      "apoio suficiente ou dados inválidos",
+                                      ""}));
+  for (int g = 1; g <= m.nGraus(); ++g) ASSERT_EQ(m.deslocamento[g][4], 0.0);
+  for (int e = 1; e <= m.nNos; ++e) ASSERT_EQ(m.momentoIni[e][4], 0.0);
 }
 
 // The walk stays on the top slab and apart from the other point for any

@@ -87,6 +87,105 @@ TEST(Calculo, RodadaTipicaTerminaVerdeComBarrasNosDezLocais) {
   EXPECT_EQ(r.registro.linhas[2], "");
 }
 
+// Every line of the log, empty ones included, with the repaint points ("#")
+// where they fall, from the opening lines to the banner.
+class TRegistroComRepinturas : public TProgresso {
+ public:
+  void registrar(const std::string& linha) override { linhas.push_back(linha); }
+  void repintar() override { linhas.push_back("#"); }
+  std::vector<std::string> linhas;
+};
+
+TEST(Calculo, LogCompletoComLinhasVaziasERepinturas) {
+  TSessao s;
+  s.projeto = projetoInicial();
+  aplicarRegrasDosDialogos(s.projeto);
+  confirmarGeometria(s.projeto, s.analise.modelo);
+  TRegistroComRepinturas registro;
+  executarCalculo(s, registro);
+  ASSERT_FALSE(s.projeto.estado.calculoInterrompido);
+  // clang-format off
+  const std::vector<std::string> esperado = {
+      "", "***** INICIALIZANDO CÁLCULOS *****", "",
+      "Reservando Memória Para os Vetores e Matrizes", "", "#",
+      "Colhendo Caracteristica dos Materiais", "", "#",
+      "Calculando Área de Influencia de Cada Nó", "", "#",
+      "Verifica o efeito de arqueamento", "", "#",
+      "Montando Vetores de Forças Nodais (ELU e ELS)", "", "#",
+      "Análise para o Estado Limite Último (ELU)", "", "#",
+      "Retirando Reações de Apoio Negativas", "", "#",
+      "Verificando a Necessidade de Reduzir a Rigidez", "", "#",
+      "Resolvendo Sistema de Equações Definitivo", "", "#",
+      "Análise para o Estado Limite de Serviço (ELS)", "", "#",
+      "Verificando a Necessidade de Reduzir a Rigidez", "", "#",
+      "Resolvendo Sistema de Equações Definitivo", "", "#",
+      "Analisando Içamento", "", "#",
+      "Calculando Envoltória de Esforços", "", "#",
+      "Verificando Fadiga (ELS)", "#",
+      "", "Verificando necessidade de calcular Força Cortante (ELU)", "#",
+      "", "Não é necessario calcular Força Cortante", "#",
+      "", "Verificando Fissuração (ELS)", "#",
+      "#",  // the banner
+  };
+  // clang-format on
+  EXPECT_EQ(registro.linhas, esperado);
+}
+
+std::vector<std::string> logComRepinturas(
+    const std::vector<std::pair<std::string, std::string>>& definicoes) {
+  TSessao s;
+  s.projeto = projetoInicial();
+  for (const auto& [campo, valor] : definicoes)
+    EXPECT_EQ(definirCampo(s.projeto, campo, valor), "") << campo;
+  aplicarRegrasDosDialogos(s.projeto);
+  confirmarGeometria(s.projeto, s.analise.modelo);
+  TRegistroComRepinturas registro;
+  executarCalculo(s, registro);
+  return registro.linhas;
+}
+
+// What a stop leaves in the log after the envelope line: the stage's own
+// lines with their empty lines and repaint, then only the banner's repaint
+// (the bar requirement and piece lengths that still run say nothing).
+TEST(Calculo, LogDeCadaParadaTerminaNoBanner) {
+  const std::vector<std::string> envoltoria = {"Calculando Envoltória de Esforços", "", "#"};
+  const auto depoisDaEnvoltoria = [&](const std::vector<std::string>& log) {
+    const auto it = std::search(log.begin(), log.end(), envoltoria.begin(), envoltoria.end());
+    EXPECT_NE(it, log.end());
+    return it == log.end() ? std::vector<std::string>{}
+                           : std::vector<std::string>(it + 3, log.end());
+  };
+
+  // Flexural design out of the domains: its report, then the banner.
+  const auto dominios = depoisDaEnvoltoria(logComRepinturas(
+      {{"Geometria.hc", "12"}, {"Sobrecarga.tipoSobrecarga", "2"}, {"Sobrecarga.q", "200"}}));
+  ASSERT_EQ(dominios.size(), 8u);
+  const std::string caso = dominios[3];
+  EXPECT_TRUE(caso == "Problema no cálculo de Vmax e Hmin" ||
+              caso == "Problema no cálculo de Vmin e Hmax" ||
+              caso == "Problema no cálculo de Vmax e Hmax")
+      << caso;
+  EXPECT_EQ(dominios,
+            (std::vector<std::string>{"", "O dimensionamento está fora dos domínios 2, 3 ou 4", "",
+                                      caso, "", "Aumente a Espessura e Recalcule", "#", "#"}));
+
+  // No bars for two or more locations: the three lines once.
+  EXPECT_EQ(
+      depoisDaEnvoltoria(logComRepinturas({{"Armadura.espMin", "40"}, {"Armadura.espMax", "40"}})),
+      (std::vector<std::string>{"Não Foram encontradas barras para satisfazer o problema", "",
+                                "Aumente a espessura e recalcule", "#", "#"}));
+
+  // Reinforcement ratio above 2,5 %: four lines and a repaint per position.
+  const auto taxa = depoisDaEnvoltoria(logComRepinturas(
+      {{"Geometria.hc", "12"}, {"Sobrecarga.tipoSobrecarga", "2"}, {"Sobrecarga.q", "40"}}));
+  const std::vector<std::string> umaTaxa = {"", "Taxa de armadura maior que 2,5%", "",
+                                            "Aumente a espessura e recalcule", "#"};
+  ASSERT_GE(taxa.size(), 6u);
+  ASSERT_EQ((taxa.size() - 1) % umaTaxa.size(), 0u);
+  for (size_t i = 0; i + 1 < taxa.size(); ++i) EXPECT_EQ(taxa[i], umaTaxa[i % umaTaxa.size()]) << i;
+  EXPECT_EQ(taxa.back(), "#");
+}
+
 TEST(Calculo, SecaoFinaDemaisParaACargaTerminaVermelhaComOsDominios) {
   TRodada r = calcular({{"Geometria.hc", "12"},
                         {"Sobrecarga.tipoSobrecarga", "2"},
@@ -236,6 +335,20 @@ TEST(Calculo, FalhaDoArqueamentoAindaAnalisaMasNaoDimensiona) {
   EXPECT_EQ(r.contar("Calculando Envoltória de Esforços"), 1);
   EXPECT_EQ(r.contar("Verificando Fadiga (ELS)"), 0);
   EXPECT_NE(r.sessao.analise.modelo.momentoIni[1][1], 0.0);
+}
+
+// The case in design belongs to the flexural design, which alone sets it: a
+// new run does not clear it, so a run that stops before the design keeps the
+// value the last design left (the lifting, after a complete one).
+TEST(Calculo, CasoEmDimensionamentoPersisteEntreRodadas) {
+  TRodada r = calcular();
+  ASSERT_FALSE(r.parado());
+  EXPECT_EQ(r.sessao.dimensionamento.casoEmDimensionamento, 4);
+  r.sessao.projeto.Criterio.Ec = 0;  // no solution: the design never runs
+  TRegistroMemoria registro;
+  executarCalculo(r.sessao, registro);
+  ASSERT_TRUE(r.sessao.projeto.estado.calculoInterrompido);
+  EXPECT_EQ(r.sessao.dimensionamento.casoEmDimensionamento, 4);
 }
 
 TEST(Calculo, NovaRodadaLimpaOSinalDeParada) {

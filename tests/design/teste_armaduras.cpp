@@ -340,12 +340,33 @@ TEST_F(ArmaduraAoLongo, ConcordaComOProjetoNasSecoes) {
   }
 }
 
-TEST_F(ArmaduraAoLongo, FalhaRelataOCasoEPara) {
+// A failure stops the scan with one report. The report names the case the
+// flexural design last worked on (only that design sets
+// casoEmDimensionamento: after a complete design, the lifting), not the case
+// that failed here (3); a value never set adds no report lines.
+TEST_F(ArmaduraAoLongo, FalhaRelataOCasoDoDimensionamentoEPara) {
   definirEsforco(q.m, q.s.noSecao[meioParede], 3, -60000);
-  calcularArmaduraAoLongo(p, q.m, q.s, d, parado, log);
-  EXPECT_TRUE(parado);
-  ASSERT_EQ(log.linhas.size(), 6u);  // one report: the scan ends at the failure
-  EXPECT_EQ(log.linhas[3], "Problema no cálculo de Vmax e Hmax");
+  const std::string aumente = "Aumente a Espessura e Recalcule";
+  const struct {
+    int caso;
+    std::vector<std::string> relato;
+  } casos[] = {
+      {4, {"Problema no cálculo do içamento", "", "Diminua a distância de Içamento e Recalcule"}},
+      {3, {"Problema no cálculo de Vmax e Hmax", "", aumente}},
+      {1, {"Problema no cálculo de Vmax e Hmin", "", aumente}},
+      {0, {}},
+  };
+  for (const auto& c : casos) {
+    d.casoEmDimensionamento = c.caso;
+    parado = false;
+    log = TRegistroMemoria{};
+    calcularArmaduraAoLongo(p, q.m, q.s, d, parado, log);
+    EXPECT_TRUE(parado) << c.caso;
+    std::vector<std::string> esperado{"", "O dimensionamento está fora dos domínios 2, 3 ou 4", ""};
+    esperado.insert(esperado.end(), c.relato.begin(), c.relato.end());
+    EXPECT_EQ(log.linhas, esperado) << c.caso;
+    EXPECT_EQ(d.casoEmDimensionamento, c.caso);
+  }
 }
 
 TEST_F(ArmaduraAoLongo, ComprimentosRetos) {
