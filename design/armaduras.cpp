@@ -272,18 +272,19 @@ void calcularArmaduraAoLongo(const TProjeto& p, const TModeloEF& m, const TSecoe
     for (int c = casoEluVmaxHmin; c <= casoIcamento; ++c) {
       const double M = valorCaso(m.momentoIni, i, c);
       const double N = valorCaso(m.normalIni, i, c);
-      // A failure is reported with the stop report of the case the flexural
-      // design last worked on: only that design sets casoEmDimensionamento.
+      // A failure names the arrangement being designed at this node: after a
+      // complete section design the case last held is lifting, and its
+      // report would send the user after the lifting distance.
       if (M > 0.0) {
         const TResultadoSecao r =
             dimensionarSecao(mat, t, dLinha, N, M, d.telaIntAoLongo[iz(i)], d.telaExtAoLongo[iz(i)],
-                             d.casoEmDimensionamento, calculoInterrompido, progresso);
+                             c, calculoInterrompido, progresso);
         if (r.status != TStatusSecao::ok) return;
         if (r.as > d.asExtAoLongo[iz(i)]) d.asExtAoLongo[iz(i)] = r.as;
       } else {
         const TResultadoSecao r = dimensionarSecao(
             mat, t, dLinha, N, std::fabs(M), d.telaExtAoLongo[iz(i)], d.telaIntAoLongo[iz(i)],
-            d.casoEmDimensionamento, calculoInterrompido, progresso);
+            c, calculoInterrompido, progresso);
         if (r.status != TStatusSecao::ok) return;
         if (r.as > d.asIntAoLongo[iz(i)]) d.asIntAoLongo[iz(i)] = r.as;
       }
