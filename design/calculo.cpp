@@ -35,14 +35,18 @@ bool finitos(const TVerificacaoCortante& v) {
 }
 
 // Steps 11 to 16: the design and the checks, each only while not stopped.
-void dimensionarEVerificar(TSessao& s, const TCatalogoTelas& catalogo, TProgresso& progresso) {
+// True when the section design itself failed (its report is in the log).
+bool dimensionarEVerificar(TSessao& s, const TCatalogoTelas& catalogo, TProgresso& progresso) {
   const TProjeto& p = s.projeto;
   const TModeloEF& m = s.analise.modelo;
   const TSecoesProjeto& secoes = s.analise.secoes;
   TDimensionamento& d = s.dimensionamento;
   bool& parado = s.projeto.estado.calculoInterrompido;
 
-  if (!parado) dimensionarFlexao(p, m, secoes, catalogo, d, parado, progresso);
+  if (!parado) {
+    dimensionarFlexao(p, m, secoes, catalogo, d, parado, progresso);
+    if (parado) return true;
+  }
 
   if (!parado) {
     montarAlternativasBarras(p, d);
@@ -89,6 +93,7 @@ void dimensionarEVerificar(TSessao& s, const TCatalogoTelas& catalogo, TProgress
       }
     }
   }
+  return false;
 }
 
 // The proposed choice becomes the project's reinforcement choice.
@@ -176,14 +181,14 @@ void executarCalculo(TSessao& s, TProgresso& progresso) {
     calcularArmaduraMinima(p, m, secoes, d);
     escolherTelasPadrao(catalogo, d);
 
-    dimensionarEVerificar(s, catalogo, progresso);
+    const bool projetoFalhou = dimensionarEVerificar(s, catalogo, progresso);
 
     // The bar requirement along the frame and the piece lengths are wanted
-    // after a stop too; a stage that already stopped has told its problem,
-    // so a repeat of the same design failure is not logged twice.
+    // after a stop too. When the section design has just failed, the same
+    // failure would come again here: it is not logged twice.
     TProgressoSilencioso mudo;
-    const bool jaParado = parado;
-    calcularArmaduraAoLongo(p, m, secoes, d, parado, jaParado ? static_cast<TProgresso&>(mudo) : progresso);
+    calcularArmaduraAoLongo(p, m, secoes, d, parado,
+                            projetoFalhou ? static_cast<TProgresso&>(mudo) : progresso);
     calcularComprimentosBarras(p, m, secoes, d);
     registrarEscolhaProposta(d, p.Resultados);
 
