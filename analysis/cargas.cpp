@@ -22,16 +22,26 @@ TFatoresCaso fatoresCaso(const TProjeto& p, int caso) {
   const double els = valorFinito(c.elsPesoProprio);
   const double fis = valorFinito(c.psi1Fissuracao), fad = valorFinito(c.psi1Fadiga);
   switch (caso) {
-    case casoEluVmaxHmin: return {gElu, sElu, qElu, aElu, 1.0, ka, 0.0};
-    case casoEluVminHmax: return {1.0, 1.0, 0.0, 0.0, sElu, ko, qElu};
-    case casoEluVmaxHmax: return {gElu, sElu, qElu, 0.0, sElu, ko, qElu};
-    case casoFissVmaxHmin: return {els, els, fis, els, 1.0, ka, 0.0};
-    case casoFissVminHmax: return {1.0, 1.0, 0.0, 0.0, els, ko, fis};
-    case casoFissVmaxHmax: return {els, els, fis, 0.0, els, ko, fis};
-    case casoFadVmaxHmin: return {els, els, fad, els, 1.0, ka, 0.0};
-    case casoFadVminHmax: return {1.0, 1.0, 0.0, 0.0, els, ko, fad};
-    case casoFadVmaxHmax: return {els, els, fad, 0.0, els, ko, fad};
-    default: return {};
+    case casoEluVmaxHmin:
+      return {gElu, sElu, qElu, aElu, 1.0, ka, 0.0};
+    case casoEluVminHmax:
+      return {1.0, 1.0, 0.0, 0.0, sElu, ko, qElu};
+    case casoEluVmaxHmax:
+      return {gElu, sElu, qElu, 0.0, sElu, ko, qElu};
+    case casoFissVmaxHmin:
+      return {els, els, fis, els, 1.0, ka, 0.0};
+    case casoFissVminHmax:
+      return {1.0, 1.0, 0.0, 0.0, els, ko, fis};
+    case casoFissVmaxHmax:
+      return {els, els, fis, 0.0, els, ko, fis};
+    case casoFadVmaxHmin:
+      return {els, els, fad, els, 1.0, ka, 0.0};
+    case casoFadVminHmax:
+      return {1.0, 1.0, 0.0, 0.0, els, ko, fad};
+    case casoFadVmaxHmax:
+      return {els, els, fad, 0.0, els, ko, fad};
+    default:
+      return {};
   }
 }
 

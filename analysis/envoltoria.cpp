@@ -72,8 +72,8 @@ void calcularEnvoltoria(const TModeloEF& m, TEnvoltoria& env) {
 
   envoltoriaElementos(m, m.normalIni, m.normalFim, env.normalEnvMax, env.normalEnvMin,
                       env.normalEnvMaxLado, env.normalEnvMinLado);
-  envoltoriaElementos(m, m.cortanteIni, m.cortanteFim, env.cortanteEnvMax,
-                      env.cortanteEnvMin, env.cortanteEnvMaxLado, env.cortanteEnvMinLado);
+  envoltoriaElementos(m, m.cortanteIni, m.cortanteFim, env.cortanteEnvMax, env.cortanteEnvMin,
+                      env.cortanteEnvMaxLado, env.cortanteEnvMinLado);
 }
 
 TSecoesProjeto calcularSecoesProjeto(const TProjeto& p, const TModeloEF& m) {
@@ -100,21 +100,15 @@ TSecoesProjeto calcularSecoesProjeto(const TProjeto& p, const TModeloEF& m) {
   s.noSecao[meioParede] = m.noInfDir + (m.noSupDir - m.noInfDir) / 2;
   s.noSecao[misulaParedeSuperior] = topo ? m.noSupDir - elementos(nInferior + nParede) : m.noSupDir;
   s.noSecao[quinaSuperior] = m.noSupDir;
-  s.noSecao[misulaLajeSuperior] = topo ? m.noSupDir + elementos(nInferior + nParede + 1) : m.noSupDir;
+  s.noSecao[misulaLajeSuperior] =
+      topo ? m.noSupDir + elementos(nInferior + nParede + 1) : m.noSupDir;
   s.noSecao[meioSuperior] = m.noSupDir + (m.noSupEsq - m.noSupDir) / 2;
 
   const double cobrimento = p.Armadura.cobrimento;
   const double dMeio = cobrimento + 0.5, dQuina = 2 * cobrimento + 1;
-  const double h[10] = {0,
-                        g.hb,
-                        g.hb,
-                        espessuraQuina(g.hp, g.mhb, g.hb, g.mvb),
-                        g.hp,
-                        g.hp,
-                        g.hp,
-                        espessuraQuina(g.hp, g.mhc, g.hc, g.mvc),
-                        g.hc,
-                        g.hc};
+  const double h[10] = {0,    g.hb, g.hb, espessuraQuina(g.hp, g.mhb, g.hb, g.mvb),
+                        g.hp, g.hp, g.hp, espessuraQuina(g.hp, g.mhc, g.hc, g.mvc),
+                        g.hc, g.hc};
   for (int sec = 1; sec <= nSecoes; ++sec) {
     s.espessura[sec] = h[sec];
     s.dLinha[sec] = (sec == quinaInferior || sec == quinaSuperior) ? dQuina : dMeio;

@@ -8,11 +8,11 @@
 namespace galeria {
 
 struct TEnvoltoria {
-  Vreal momentoEnvMax, momentoEnvMin;          // [1..n+1]
+  Vreal momentoEnvMax, momentoEnvMin;                              // [1..n+1]
   std::array<double, 5> momentoEnvMaxLado{}, momentoEnvMinLado{};  // [1..4]
-  Vreal normalEnvMax, normalEnvMin;            // per element of sides 1..3
+  Vreal normalEnvMax, normalEnvMin;                                // per element of sides 1..3
   Vreal cortanteEnvMax, cortanteEnvMin;
-  std::array<double, 4> normalEnvMaxLado{}, normalEnvMinLado{};    // [1..3]
+  std::array<double, 4> normalEnvMaxLado{}, normalEnvMinLado{};  // [1..3]
   std::array<double, 4> cortanteEnvMaxLado{}, cortanteEnvMinLado{};
 };
 

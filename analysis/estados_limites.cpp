@@ -24,17 +24,28 @@ void registrarLinha(TProgresso& progresso, const std::string& linha) {
 
 const char* nomeCaso(int caso) {
   switch (caso) {
-    case casoEluVmaxHmin: return "ELU Vmax e Hmin";
-    case casoEluVminHmax: return "ELU Vmin e Hmax";
-    case casoEluVmaxHmax: return "ELU Vmax e Hmax";
-    case casoIcamento: return "Içamento";
-    case casoFissVmaxHmin: return "ELS Fissuração Vmax e Hmin";
-    case casoFissVminHmax: return "ELS Fissuração Vmin e Hmax";
-    case casoFissVmaxHmax: return "ELS Fissuração Vmax e Hmax";
-    case casoFadVmaxHmin: return "ELS Fadiga Vmax e Hmin";
-    case casoFadVminHmax: return "ELS Fadiga Vmin e Hmax";
-    case casoFadVmaxHmax: return "ELS Fadiga Vmax e Hmax";
-    default: return "";
+    case casoEluVmaxHmin:
+      return "ELU Vmax e Hmin";
+    case casoEluVminHmax:
+      return "ELU Vmin e Hmax";
+    case casoEluVmaxHmax:
+      return "ELU Vmax e Hmax";
+    case casoIcamento:
+      return "Içamento";
+    case casoFissVmaxHmin:
+      return "ELS Fissuração Vmax e Hmin";
+    case casoFissVminHmax:
+      return "ELS Fissuração Vmin e Hmax";
+    case casoFissVmaxHmax:
+      return "ELS Fissuração Vmax e Hmax";
+    case casoFadVmaxHmin:
+      return "ELS Fadiga Vmax e Hmin";
+    case casoFadVminHmax:
+      return "ELS Fadiga Vmin e Hmax";
+    case casoFadVmaxHmax:
+      return "ELS Fadiga Vmax e Hmax";
+    default:
+      return "";
   }
 }
 
@@ -53,15 +64,15 @@ bool modeloDimensionado(const TModeloEF& m) {
            std::all_of(mm.begin(), mm.end(), [](const auto& l) { return l.size() > nCasos; });
   };
   return m.nNos > 0 && vetor(m.compElem, n) && vetor(m.cosElem, n) && vetor(m.senElem, n) &&
-         vetor(m.area, n) && vetor(m.inercia, n) && vetor(m.moduloE, n) &&
-         vetor(m.espessura, n) && vetor(m.fatorInerciaAtual, n) &&
-         vetor(m.inflInferior, n + 1) && vetor(m.inflDireita, n + 1) &&
-         vetor(m.inflSuperior, n + 1) && vetor(m.inflEsquerda, n + 1) &&
-         matriz(m.cargaNodal, N) && matriz(m.deslocamento, N) && matriz(m.somaNodal, N) &&
-         matriz(m.reacao, N) && matriz(m.normalIni, n) && matriz(m.normalFim, n) &&
-         matriz(m.cortanteIni, n) && matriz(m.cortanteFim, n) && matriz(m.momentoIni, n) &&
-         matriz(m.momentoFim, n) && matriz(m.apoioAtivo, n) && matriz(m.tensaoTracao, n) &&
-         matriz(m.fatorInercia, n) && m.rigidezReduzida.size() > nCasos;
+         vetor(m.area, n) && vetor(m.inercia, n) && vetor(m.moduloE, n) && vetor(m.espessura, n) &&
+         vetor(m.fatorInerciaAtual, n) && vetor(m.inflInferior, n + 1) &&
+         vetor(m.inflDireita, n + 1) && vetor(m.inflSuperior, n + 1) &&
+         vetor(m.inflEsquerda, n + 1) && matriz(m.cargaNodal, N) && matriz(m.deslocamento, N) &&
+         matriz(m.somaNodal, N) && matriz(m.reacao, N) && matriz(m.normalIni, n) &&
+         matriz(m.normalFim, n) && matriz(m.cortanteIni, n) && matriz(m.cortanteFim, n) &&
+         matriz(m.momentoIni, n) && matriz(m.momentoFim, n) && matriz(m.apoioAtivo, n) &&
+         matriz(m.tensaoTracao, n) && matriz(m.fatorInercia, n) &&
+         m.rigidezReduzida.size() > nCasos;
 }
 
 // A support stiffness on one degree of freedom.
@@ -163,8 +174,8 @@ namespace {
 
 // One limit state: the no-tension loop, the stiffness check and the final
 // solve of the reduced cases.
-bool analisarGrupo(const TProjeto& p, TModeloEF& m, TProgresso& progresso,
-                   TSolverPortico& solver, const std::vector<int>& casos, double kMola) {
+bool analisarGrupo(const TProjeto& p, TModeloEF& m, TProgresso& progresso, TSolverPortico& solver,
+                   const std::vector<int>& casos, double kMola) {
   bool ok = true;
   std::vector<TApoio> molas;
   molas.reserve(static_cast<size_t>(2 * ultimoNoDaBase(m)));

@@ -51,8 +51,7 @@ std::vector<TTrecho> trechosDaLinhaMedia(const TDimensoes& d, int tipoMisula) {
 
   std::vector<TTrecho> t;
   auto membro = [&](TPonto ini, TPonto fim, double esp, bool zonaIni, TPonto fimZonaIni,
-                    double pernaIni, bool zonaFim, TPonto iniZonaFim, double pernaFim,
-                    int lado) {
+                    double pernaIni, bool zonaFim, TPonto iniZonaFim, double pernaFim, int lado) {
     TPonto a = ini;
     if (zonaIni) {
       t.push_back({a, fimZonaIni, esp + pernaIni, esp, lado});
@@ -63,14 +62,14 @@ std::vector<TTrecho> trechosDaLinhaMedia(const TDimensoes& d, int tipoMisula) {
     if (zonaFim) t.push_back({b, fim, esp, esp + pernaFim, lado});
   };
   // On a slab the haunch adds its vertical leg, on a wall its horizontal leg.
-  membro(B1, B2, d.hb, fundo, {d.hp + d.mhb, yB}, d.mvb, fundo, {d.hp + d.blCm - d.mhb, yB},
-         d.mvb, 1);
-  membro(B2, T2, d.hp, fundo, {x2, d.hb + d.mvb}, d.mhb, topo, {x2, d.hb + d.hlCm - d.mvc},
-         d.mhc, 2);
-  membro(T2, T1, d.hc, topo, {d.hp + d.blCm - d.mhc, yT}, d.mvc, topo, {d.hp + d.mhc, yT},
-         d.mvc, 3);
-  membro(T1, B1, d.hp, topo, {x1, d.hb + d.hlCm - d.mvc}, d.mhc, fundo, {x1, d.hb + d.mvb},
-         d.mhb, 4);
+  membro(B1, B2, d.hb, fundo, {d.hp + d.mhb, yB}, d.mvb, fundo, {d.hp + d.blCm - d.mhb, yB}, d.mvb,
+         1);
+  membro(B2, T2, d.hp, fundo, {x2, d.hb + d.mvb}, d.mhb, topo, {x2, d.hb + d.hlCm - d.mvc}, d.mhc,
+         2);
+  membro(T2, T1, d.hc, topo, {d.hp + d.blCm - d.mhc, yT}, d.mvc, topo, {d.hp + d.mhc, yT}, d.mvc,
+         3);
+  membro(T1, B1, d.hp, topo, {x1, d.hb + d.hlCm - d.mvc}, d.mhc, fundo, {x1, d.hb + d.mvb}, d.mhb,
+         4);
   return t;
 }
 
@@ -104,14 +103,12 @@ void gerarMalha(const TProjeto& p, TModeloEF& m) {
   const double alturaExterna = d.hb + d.hlCm + d.hc;
 
   m.pontosDesenho.assign(1, TPonto{});
-  for (TPonto q : {TPonto{0, 0}, TPonto{larguraExterna, 0},
-                   TPonto{larguraExterna, alturaExterna}, TPonto{0, alturaExterna},
-                   TPonto{d.hp, d.hb + d.mvb}, TPonto{d.hp + d.mhb, d.hb},
-                   TPonto{d.hp + d.blCm - d.mhb, d.hb}, TPonto{d.hp + d.blCm, d.hb + d.mvb},
-                   TPonto{d.hp + d.blCm, d.hb + d.hlCm - d.mvc},
-                   TPonto{d.hp + d.blCm - d.mhc, d.hb + d.hlCm},
-                   TPonto{d.hp + d.mhc, d.hb + d.hlCm},
-                   TPonto{d.hp, d.hb + d.hlCm - d.mvc}})
+  for (TPonto q :
+       {TPonto{0, 0}, TPonto{larguraExterna, 0}, TPonto{larguraExterna, alturaExterna},
+        TPonto{0, alturaExterna}, TPonto{d.hp, d.hb + d.mvb}, TPonto{d.hp + d.mhb, d.hb},
+        TPonto{d.hp + d.blCm - d.mhb, d.hb}, TPonto{d.hp + d.blCm, d.hb + d.mvb},
+        TPonto{d.hp + d.blCm, d.hb + d.hlCm - d.mvc}, TPonto{d.hp + d.blCm - d.mhc, d.hb + d.hlCm},
+        TPonto{d.hp + d.mhc, d.hb + d.hlCm}, TPonto{d.hp, d.hb + d.hlCm - d.mvc}})
     m.pontosDesenho.push_back(q);
 
   const std::vector<TTrecho> trechos = trechosDaLinhaMedia(d, m.tipoMisula);
@@ -153,8 +150,8 @@ void gerarMalha(const TProjeto& p, TModeloEF& m) {
 
 void alocarModelo(TModeloEF& m) {
   const int n = m.nNos, N = 3 * n;
-  for (Vreal* v : {&m.compElem, &m.cosElem, &m.senElem, &m.area, &m.inercia, &m.moduloE,
-                   &m.fatorInerciaAtual})
+  for (Vreal* v :
+       {&m.compElem, &m.cosElem, &m.senElem, &m.area, &m.inercia, &m.moduloE, &m.fatorInerciaAtual})
     *v = criarVreal(n);
   for (Vreal* v : {&m.inflInferior, &m.inflDireita, &m.inflSuperior, &m.inflEsquerda})
     *v = criarVreal(n + 1);

@@ -14,8 +14,8 @@ struct TModeloEF {
   int tipoMisula = 1;  // 1 none, 2 top haunches only, 3 bottom only, 4 all
   int nNos = 0;        // nodes = elements (closed ring)
   int noInfDir = 0, noSupDir = 0, noSupEsq = 0;
-  int noFecho = 0;                   // nNos + 1: node 1 at the end of the left wall
-  Vinteiro elementosPorTrecho;       // [1..4, 8 or 12] elements of each segment
+  int noFecho = 0;                        // nNos + 1: node 1 at the end of the left wall
+  Vinteiro elementosPorTrecho;            // [1..4, 8 or 12] elements of each segment
   std::array<int, 5> elementosPorLado{};  // [1..4] bottom, right, top, left
   // Drawing points: 1..4 outer corners, 5..12 inner outline, then the
   // centre-line break points, then from primeiroNoDesenho the nodes 1..nNos.

@@ -12,12 +12,18 @@ double espessuraQuina(double hp, double mh, double h, double mv) {
 
 const char* rotuloLocal(int local) {
   switch ((local + 1) / 2) {
-    case 1: return "Meio Inferior";
-    case 2: return "Quina Inferior";
-    case 3: return "Meio Parede";
-    case 4: return "Quina Superior";
-    case 5: return "Meio Superior";
-    default: return "";
+    case 1:
+      return "Meio Inferior";
+    case 2:
+      return "Quina Inferior";
+    case 3:
+      return "Meio Parede";
+    case 4:
+      return "Quina Superior";
+    case 5:
+      return "Meio Superior";
+    default:
+      return "";
   }
 }
 

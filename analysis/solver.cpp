@@ -59,8 +59,7 @@ bool rigidezLocal(const TModeloEF& m, int e, double phi, TRigidezLocal& r) {
 
 double fatorDoElemento(const TModeloEF& m, int e, bool reduzida) {
   if (!reduzida) return 1.0;
-  return static_cast<int>(m.fatorInerciaAtual.size()) > e ? m.fatorInerciaAtual[e]
-                                                          : std::nan("");
+  return static_cast<int>(m.fatorInerciaAtual.size()) > e ? m.fatorInerciaAtual[e] : std::nan("");
 }
 
 }  // namespace
@@ -70,8 +69,8 @@ bool rigidezElementoGlobal(const TModeloEF& m, int e, double phi, TMatrizElement
   TRigidezLocal r;
   if (!rigidezLocal(m, e, phi, r)) return false;
   const double c = m.cosElem[e], s = m.senElem[e];
-  const double kl[6][6] = {{r.a, 0, 0, -r.a, 0, 0},    {0, r.b, r.d, 0, -r.b, r.d},
-                           {0, r.d, r.g, 0, -r.d, r.h},  {-r.a, 0, 0, r.a, 0, 0},
+  const double kl[6][6] = {{r.a, 0, 0, -r.a, 0, 0},       {0, r.b, r.d, 0, -r.b, r.d},
+                           {0, r.d, r.g, 0, -r.d, r.h},   {-r.a, 0, 0, r.a, 0, 0},
                            {0, -r.b, -r.d, 0, r.b, -r.d}, {0, r.d, r.h, 0, -r.d, r.g}};
   // Tᵀ·k·T with T made of R = [[c, s, 0], [−s, c, 0], [0, 0, 1]], keeping
   // only the non-zero terms of the products in their natural order, so the
@@ -98,8 +97,8 @@ void TSolverPortico::preparar(const TModeloEF& m) {
   vetorCargas.assign(static_cast<size_t>(N) + 1, 0.0);
   vetorSolucao.assign(static_cast<size_t>(N) + 1, 0.0);
   residuo_.assign(static_cast<size_t>(N) + 1, 0.0);
-  for (Vreal* v : {&extremidade1, &extremidade2, &extremidade3, &extremidade4, &extremidade5,
-                   &extremidade6})
+  for (Vreal* v :
+       {&extremidade1, &extremidade2, &extremidade3, &extremidade4, &extremidade5, &extremidade6})
     v->assign(static_cast<size_t>(n) + 1, 0.0);
   apoios_.clear();
   apoios_.reserve(static_cast<size_t>(2 * n + 4));
@@ -119,8 +118,7 @@ void TSolverPortico::preparar(const TModeloEF& m) {
     const int g[6] = {3 * e - 2, 3 * e - 1, 3 * e, 3 * f - 2, 3 * f - 1, 3 * f};
     for (int i = 0; i < 6; ++i)
       for (int j = 0; j < 6; ++j)
-        posElemento_[static_cast<size_t>(e)][static_cast<size_t>(6 * i + j)] =
-            posicao(g[i], g[j]);
+        posElemento_[static_cast<size_t>(e)][static_cast<size_t>(6 * i + j)] = posicao(g[i], g[j]);
   }
 }
 
@@ -204,9 +202,15 @@ bool TSolverPortico::apoiosSuficientes() const {
     const double dx = (xNo_[no] - xc) / dimensao, dy = (yNo_[no] - yc) / dimensao;
     double r[3];
     switch ((grau - 1) % 3) {
-      case 0: r[0] = 1, r[1] = 0, r[2] = -dy; break;
-      case 1: r[0] = 0, r[1] = 1, r[2] = dx; break;
-      default: r[0] = 0, r[1] = 0, r[2] = 1.0 / dimensao; break;
+      case 0:
+        r[0] = 1, r[1] = 0, r[2] = -dy;
+        break;
+      case 1:
+        r[0] = 0, r[1] = 1, r[2] = dx;
+        break;
+      default:
+        r[0] = 0, r[1] = 0, r[2] = 1.0 / dimensao;
+        break;
     }
     for (int i = 0; i < 3; ++i)
       for (int j = 0; j < 3; ++j) S[i][j] += rigidez * r[i] * r[j];
@@ -296,7 +300,8 @@ void TSolverPortico::substituir(Vreal& x) const {
       x[static_cast<size_t>(k)] -=
           F[(k - 1) * larguraBanda + meiaBanda + j - k] * x[static_cast<size_t>(j)];
     for (int r = 0; r < nBorda; ++r)
-      x[static_cast<size_t>(N - nBorda + 1 + r)] -= F[R + r * N + j - 1] * x[static_cast<size_t>(j)];
+      x[static_cast<size_t>(N - nBorda + 1 + r)] -=
+          F[R + r * N + j - 1] * x[static_cast<size_t>(j)];
   }
   const int S = tamanhoCauda_, j0 = fimBanda_ + 1;
   const double* C = cauda_.data();
@@ -306,8 +311,7 @@ void TSolverPortico::substituir(Vreal& x) const {
 
   for (int i = N; i >= j0; --i) {
     double soma = 0;
-    for (int k = i + 1; k <= N; ++k)
-      soma += C[(i - j0) * S + (k - j0)] * x[static_cast<size_t>(k)];
+    for (int k = i + 1; k <= N; ++k) soma += C[(i - j0) * S + (k - j0)] * x[static_cast<size_t>(k)];
     x[static_cast<size_t>(i)] = (x[static_cast<size_t>(i)] - soma) / C[(i - j0) * S + (i - j0)];
   }
   for (int i = fimBanda_; i >= 1; --i) {
@@ -334,7 +338,8 @@ bool TSolverPortico::residuoConfere() {
     long double r = vetorCargas[static_cast<size_t>(i)];
     if (i > N - nBorda) {
       const double* linha = A + R + (i - (N - nBorda) - 1) * N - 1;
-      for (int l = 1; l <= N; ++l) r -= static_cast<long double>(linha[l]) * x[static_cast<size_t>(l)];
+      for (int l = 1; l <= N; ++l)
+        r -= static_cast<long double>(linha[l]) * x[static_cast<size_t>(l)];
     } else {
       const double* linha = A + (i - 1) * larguraBanda + meiaBanda;
       for (int l = std::max(1, i - meiaBanda); l <= std::min(N - nBorda, i + meiaBanda); ++l)
@@ -404,7 +409,8 @@ Mreal TSolverPortico::matrizDensa() const {
   for (int i = 1; i <= nGraus_; ++i)
     for (int l = 1; l <= nGraus_; ++l) {
       const int p = posicao(i, l);
-      if (p >= 0) K[static_cast<size_t>(i)][static_cast<size_t>(l)] = matriz_[static_cast<size_t>(p)];
+      if (p >= 0)
+        K[static_cast<size_t>(i)][static_cast<size_t>(l)] = matriz_[static_cast<size_t>(p)];
     }
   return K;
 }

@@ -90,7 +90,7 @@ class TSolverPortico {
   int baseLinhasBorda() const { return nGraus_ * (larguraBanda + nBorda); }
 
   int nNos_ = -1, nGraus_ = 0;
-  int fimBanda_ = 0;  // last pivot eliminated in the band storage; the rest is dense
+  int fimBanda_ = 0;            // last pivot eliminated in the band storage; the rest is dense
   std::vector<double> matriz_;  // assembled matrix: band, border columns, border rows
   std::vector<double> fator_;   // the same after elimination, multipliers below the diagonal
   std::vector<double> cauda_;   // last rows and columns, dense, during and after elimination

@@ -109,7 +109,11 @@ void BM_EstadosLimitesEIcamentoMaior(benchmark::State& state) {
   state.counters["molasRetiradas"] = removidas;
   state.counters["casosReduzidos"] = reduzidos;
 }
-BENCHMARK(BM_EstadosLimitesEIcamentoMaior)->Arg(15)->Arg(55)->Arg(200)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EstadosLimitesEIcamentoMaior)
+    ->Arg(15)
+    ->Arg(55)
+    ->Arg(200)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace galeria

@@ -20,11 +20,12 @@ void triagemCompleta(benchmark::State& estado, const TProjeto& p) {
     TListasAlternativas listas = listasAlternativas(s.dimensionamento);
     TArmaduraAdotada armadura = armaduraAdotada(s.dimensionamento, catalogo);
     TTriagemAlternativas triagem;
-    TFissuracao f = triarAlternativas(s.projeto, s.analise.modelo, s.analise.secoes, listas,
-                                      armadura, triagem);
+    TFissuracao f =
+        triarAlternativas(s.projeto, s.analise.modelo, s.analise.secoes, listas, armadura, triagem);
     benchmark::DoNotOptimize(f.aberturaFissura[5][1]);
     alternativas = 0;
-    for (size_t k = 1; k <= nLocais; ++k) alternativas += static_cast<int>(listas.alternativasBarras[k].size());
+    for (size_t k = 1; k <= nLocais; ++k)
+      alternativas += static_cast<int>(listas.alternativasBarras[k].size());
   }
   estado.counters["alternativas"] = alternativas;
 }

@@ -6,8 +6,8 @@
 // These records are filled from the results of the flexural design, the bar
 // selection and the fatigue check; the checks only read them, so each check
 // can be run alone on a record built by hand.
-#include <cstddef>  // size_t for analysis/tipos.h
 #include <array>
+#include <cstddef>  // size_t for analysis/tipos.h
 #include <string>
 #include <vector>
 
@@ -40,9 +40,9 @@ struct TArmaduraAdotada {
 
 // One bar alternative with the numbers its text stands for.
 struct TAlternativaTriagem {
-  std::string texto;         // "10 d6,3 - (3,9% acima)", or the 49-hyphen line
-  double asPorMetro = 0.0;   // count × one-bar area, cm²/m (0 for the hyphen line)
-  double diametro = 0.0;     // mm (0 for the hyphen line)
+  std::string texto;        // "10 d6,3 - (3,9% acima)", or the 49-hyphen line
+  double asPorMetro = 0.0;  // count × one-bar area, cm²/m (0 for the hyphen line)
+  double diametro = 0.0;    // mm (0 for the hyphen line)
 };
 
 // The bar alternative lists of the ten locations with the current choice

@@ -17,9 +17,7 @@ constexpr double comprimentoAncoragem = 30.0;  // cm beyond the last needing nod
 
 size_t iz(int i) { return static_cast<size_t>(i); }
 
-double valor(const Vreal& v, int i) {
-  return i >= 0 && iz(i) < v.size() ? v[iz(i)] : 0.0;
-}
+double valor(const Vreal& v, int i) { return i >= 0 && iz(i) < v.size() ? v[iz(i)] : 0.0; }
 
 double fracao(double a, double b) { return b != 0.0 ? a / b : 0.0; }
 
@@ -173,7 +171,8 @@ double areaDaAlternativa(const std::string& texto) {
 
 void calcularAreaBarrasEscolhidas(TDimensionamento& d) {
   for (size_t k = 1; k <= iz(nLocaisArmadura); ++k) {
-    const TAlternativaBarras* a = alternativaEscolhida(d.alternativasBarras[k], d.barraEscolhida[k]);
+    const TAlternativaBarras* a =
+        alternativaEscolhida(d.alternativasBarras[k], d.barraEscolhida[k]);
     d.asBarrasEscolhida[k] = a ? areaDaAlternativa(a->texto) : 0.0;
   }
 }
@@ -182,21 +181,40 @@ double armaduraTracionadaPosicao(const TDimensionamento& d, int posicao) {
   const auto& tela = d.areaTela;
   const auto& barras = d.asBarrasEscolhida;
   switch (posicao) {
-    case 1: return tela[1] + barras[1];
-    case 2: case 4: return tela[2] + barras[2];
-    case 3: return tela[3] + barras[3] + barras[1];
-    case 5: return tela[3] + barras[3];
-    case 6: return barras[4];
-    case 7: return tela[3] + barras[3] + barras[5];
-    case 8: case 10: case 12: return tela[6] + barras[6];
-    case 9: return tela[5] + barras[5];
-    case 11: return tela[7] + barras[7] + barras[5];
-    case 13: return tela[7] + barras[7];
-    case 14: return barras[8];
-    case 15: return tela[7] + barras[7] + barras[9];
-    case 16: case 18: return tela[10] + barras[10];
-    case 17: return tela[9] + barras[9];
-    default: return 0.0;
+    case 1:
+      return tela[1] + barras[1];
+    case 2:
+    case 4:
+      return tela[2] + barras[2];
+    case 3:
+      return tela[3] + barras[3] + barras[1];
+    case 5:
+      return tela[3] + barras[3];
+    case 6:
+      return barras[4];
+    case 7:
+      return tela[3] + barras[3] + barras[5];
+    case 8:
+    case 10:
+    case 12:
+      return tela[6] + barras[6];
+    case 9:
+      return tela[5] + barras[5];
+    case 11:
+      return tela[7] + barras[7] + barras[5];
+    case 13:
+      return tela[7] + barras[7];
+    case 14:
+      return barras[8];
+    case 15:
+      return tela[7] + barras[7] + barras[9];
+    case 16:
+    case 18:
+      return tela[10] + barras[10];
+    case 17:
+      return tela[9] + barras[9];
+    default:
+      return 0.0;
   }
 }
 
@@ -282,9 +300,9 @@ void calcularArmaduraAoLongo(const TProjeto& p, const TModeloEF& m, const TSecoe
         if (r.status != TStatusSecao::ok) return;
         if (r.as > d.asExtAoLongo[iz(i)]) d.asExtAoLongo[iz(i)] = r.as;
       } else {
-        const TResultadoSecao r = dimensionarSecao(
-            mat, t, dLinha, N, std::fabs(M), d.telaExtAoLongo[iz(i)], d.telaIntAoLongo[iz(i)],
-            c, calculoInterrompido, progresso);
+        const TResultadoSecao r =
+            dimensionarSecao(mat, t, dLinha, N, std::fabs(M), d.telaExtAoLongo[iz(i)],
+                             d.telaIntAoLongo[iz(i)], c, calculoInterrompido, progresso);
         if (r.status != TStatusSecao::ok) return;
         if (r.as > d.asIntAoLongo[iz(i)]) d.asIntAoLongo[iz(i)] = r.as;
       }

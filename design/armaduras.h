@@ -82,8 +82,7 @@ std::vector<int> verificarTaxasArmadura(const TSecoesProjeto& s, TDimensionament
 // chosen meshes, cases 1-4. A design failure logs its lines, sets the flag
 // and ends the scan.
 void calcularArmaduraAoLongo(const TProjeto& p, const TModeloEF& m, const TSecoesProjeto& s,
-                             TDimensionamento& d, bool& calculoInterrompido,
-                             TProgresso& progresso);
+                             TDimensionamento& d, bool& calculoInterrompido, TProgresso& progresso);
 
 // Lengths of the bar pieces from the chosen areas and the requirement along
 // the frame (recomputes the chosen areas first).

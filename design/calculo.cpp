@@ -30,8 +30,8 @@ bool finitos(const TTabelaFissuracao& t) {
 }
 
 bool finitos(const TVerificacaoCortante& v) {
-  return finitos(std::initializer_list<double>{v.Vsd, v.fctd, v.de, v.Ro1, v.Vrd1, v.Twd,
-                                               v.Vc, v.Asw});
+  return finitos(
+      std::initializer_list<double>{v.Vsd, v.fctd, v.de, v.Ro1, v.Vrd1, v.Twd, v.Vc, v.Asw});
 }
 
 // Steps 11 to 16: the design and the checks, each only while not stopped.
@@ -77,7 +77,8 @@ bool dimensionarEVerificar(TSessao& s, const TCatalogoTelas& catalogo, TProgress
     verificarFadiga(p, m, secoes, d);
   }
 
-  if (!parado) s.cortante = executarEtapaCortante(p, m, secoes, armaduraAdotada(d, catalogo), progresso);
+  if (!parado)
+    s.cortante = executarEtapaCortante(p, m, secoes, armaduraAdotada(d, catalogo), progresso);
 
   if (!parado) {
     progresso.registrar("");
@@ -99,7 +100,8 @@ bool dimensionarEVerificar(TSessao& s, const TCatalogoTelas& catalogo, TProgress
 // The proposed choice becomes the project's reinforcement choice.
 void registrarEscolhaProposta(const TDimensionamento& d, TResultados& r) {
   r.telaEscolhida = telasParaArquivo(d);
-  for (int k = 1; k <= nLocais; ++k) r.barraEscolhida[static_cast<size_t>(k - 1)] = d.barraEscolhida[static_cast<size_t>(k)];
+  for (int k = 1; k <= nLocais; ++k)
+    r.barraEscolhida[static_cast<size_t>(k - 1)] = d.barraEscolhida[static_cast<size_t>(k)];
   r.fadigaEscolhida = {d.fadigaEscolhida[1], d.fadigaEscolhida[2]};
 }
 
@@ -109,17 +111,21 @@ TArmaduraAdotada armaduraAdotada(const TDimensionamento& d, const TCatalogoTelas
   TArmaduraAdotada a;
   a.areaTela = d.areaTela;
   for (int k : locaisComTela)
-    a.diametroTela[static_cast<size_t>(k)] = catalogo.tela(d.telaEscolhida[static_cast<size_t>(k)]).diametroLongitudinal;
+    a.diametroTela[static_cast<size_t>(k)] =
+        catalogo.tela(d.telaEscolhida[static_cast<size_t>(k)]).diametroLongitudinal;
   a.asBarrasEscolhida = d.asBarrasEscolhida;
   for (int k = 1; k <= nLocais; ++k) {
     const size_t i = static_cast<size_t>(k);
-    const TAlternativaBarras* alt = alternativaEscolhida(d.alternativasBarras[i], d.barraEscolhida[i]);
+    const TAlternativaBarras* alt =
+        alternativaEscolhida(d.alternativasBarras[i], d.barraEscolhida[i]);
     a.diametroBarraEscolhida[i] = alt ? diametroDoTexto(alt->texto) : 0.0;
   }
   a.asFadigaCoroamento = d.asFadigaCoroamento;
   a.asFadigaQuina = d.asFadigaQuina;
-  const TAlternativaBarras* coroamento = alternativaEscolhida(d.alternativasFadiga[1], d.fadigaEscolhida[1]);
-  const TAlternativaBarras* quina = alternativaEscolhida(d.alternativasFadiga[2], d.fadigaEscolhida[2]);
+  const TAlternativaBarras* coroamento =
+      alternativaEscolhida(d.alternativasFadiga[1], d.fadigaEscolhida[1]);
+  const TAlternativaBarras* quina =
+      alternativaEscolhida(d.alternativasFadiga[2], d.fadigaEscolhida[2]);
   a.diametroFadigaCoroamento = coroamento ? diametroDoTexto(coroamento->texto) : 0.0;
   a.diametroFadigaQuina = quina ? diametroDoTexto(quina->texto) : 0.0;
   return a;
@@ -138,9 +144,8 @@ TListasAlternativas listasAlternativas(const TDimensionamento& d) {
 
 bool resultadosFinitos(const TSessao& s) {
   const TModeloEF& m = s.analise.modelo;
-  for (const Mreal* mm : {&m.cargaNodal, &m.deslocamento, &m.reacao, &m.normalIni,
-                          &m.normalFim, &m.cortanteIni, &m.cortanteFim, &m.momentoIni,
-                          &m.momentoFim})
+  for (const Mreal* mm : {&m.cargaNodal, &m.deslocamento, &m.reacao, &m.normalIni, &m.normalFim,
+                          &m.cortanteIni, &m.cortanteFim, &m.momentoIni, &m.momentoFim})
     if (!finitos(*mm)) return false;
   const TEnvoltoria& e = s.analise.envoltoria;
   if (!finitos(e.momentoEnvMax) || !finitos(e.momentoEnvMin)) return false;
@@ -148,10 +153,10 @@ bool resultadosFinitos(const TSessao& s) {
   const TDimensionamento& d = s.dimensionamento;
   if (!finitos(d.asMinimaAdotada) || !finitos(d.asBarrasCalculada) || !finitos(d.nProjeto) ||
       !finitos(d.mProjeto) || !finitos(d.asPosicao) || !finitos(d.asBarrasEscolhida) ||
-      !finitos(d.comprimentoBarra) || !finitos(d.comprimentoPeca) ||
-      !finitos(d.asExtAoLongo) || !finitos(d.asIntAoLongo) ||
-      !std::isfinite(d.tensaoFadigaQuina) || !std::isfinite(d.tensaoFadigaCoroamento) ||
-      !std::isfinite(d.asFadigaQuina) || !std::isfinite(d.asFadigaCoroamento))
+      !finitos(d.comprimentoBarra) || !finitos(d.comprimentoPeca) || !finitos(d.asExtAoLongo) ||
+      !finitos(d.asIntAoLongo) || !std::isfinite(d.tensaoFadigaQuina) ||
+      !std::isfinite(d.tensaoFadigaCoroamento) || !std::isfinite(d.asFadigaQuina) ||
+      !std::isfinite(d.asFadigaCoroamento))
     return false;
   if (!finitos(s.cortante.cortanteMisula) || !finitos(s.cortante.cortanteParede) ||
       !std::isfinite(s.cortante.distanciaCortante))

@@ -17,8 +17,7 @@ double abscissa(const TModeloEF& modelo, int no) {
 // Text of a number with a decimal comma, never "-0".
 std::string semZeroNegativo(double valor, int casas) {
   std::string t = formatarDecimais(valor, casas);
-  if (t.size() > 1 && t[0] == '-' && t.find_first_not_of("-0,") == std::string::npos)
-    t.erase(0, 1);
+  if (t.size() > 1 && t[0] == '-' && t.find_first_not_of("-0,") == std::string::npos) t.erase(0, 1);
   return t;
 }
 
@@ -87,8 +86,7 @@ double aswMaximo(const TVerificacaoCortante& misula, const TVerificacaoCortante&
   return misula.Asw > parede.Asw ? misula.Asw : parede.Asw;
 }
 
-const char* figuraCortante(const TVerificacaoCortante& misula,
-                           const TVerificacaoCortante& parede) {
+const char* figuraCortante(const TVerificacaoCortante& misula, const TVerificacaoCortante& parede) {
   if (parede.Asw != 0.0) return figuraCortanteParede;
   if (misula.Asw != 0.0) return figuraCortanteMisula;
   return figuraCortanteNenhuma;
@@ -106,9 +104,9 @@ double distanciaCortante(const TProjeto& projeto, const TModeloEF& modelo,
   const int inicio = std::max(paredeArmada ? s7 : s8, 1);
   // The scan stops one node before mid-span; "last failing + 1" must still be
   // a node of the model.
-  const int ultimoNo = static_cast<int>(std::min<size_t>(
-      static_cast<size_t>(std::max(modelo.nNos, 0)),
-      modelo.xNo.empty() ? 0 : modelo.xNo.size() - 1));
+  const int ultimoNo =
+      static_cast<int>(std::min<size_t>(static_cast<size_t>(std::max(modelo.nNos, 0)),
+                                        modelo.xNo.empty() ? 0 : modelo.xNo.size() - 1));
   const int fim = std::min(s9 - 1, ultimoNo - 1);
   const double deducao = (paredeArmada || s8 == s7) ? hp / 2.0 : 0.0;
 
@@ -149,8 +147,8 @@ TResultadoCortante verificarCortante(const TProjeto& projeto, const TModeloEF& m
                      armadura.asBarrasEscolhida[9] + armadura.asFadigaQuina;
   const double hc = projeto.Geometria.hc;
   const double mvc = projeto.Geometria.mvc;
-  r.cortanteMisula = verificarSecaoCortante(projeto, modelo, secoes.noSecao[misulaLajeSuperior],
-                                            hc, As1, "Na misula");
+  r.cortanteMisula = verificarSecaoCortante(projeto, modelo, secoes.noSecao[misulaLajeSuperior], hc,
+                                            As1, "Na misula");
   r.cortanteParede = verificarSecaoCortante(projeto, modelo, secoes.noSecao[quinaSuperior],
                                             hc + mvc, As1, "Na parede");
   r.aswMaximo = aswMaximo(r.cortanteMisula, r.cortanteParede);
@@ -158,8 +156,7 @@ TResultadoCortante verificarCortante(const TProjeto& projeto, const TModeloEF& m
   if (r.aswMaximo > 0.0) {
     r.distanciaCortante =
         distanciaCortante(projeto, modelo, secoes, r.cortanteMisula, r.cortanteParede);
-    r.textoArea =
-        semZeroNegativo(r.aswMaximo * r.distanciaCortante / 100.0, 2) + " cm²/m/m";
+    r.textoArea = semZeroNegativo(r.aswMaximo * r.distanciaCortante / 100.0, 2) + " cm²/m/m";
     r.textoDistancia = textoDistanciaCortante(r.distanciaCortante);
   }
   return r;
@@ -167,8 +164,7 @@ TResultadoCortante verificarCortante(const TProjeto& projeto, const TModeloEF& m
 
 TResultadoCortante executarEtapaCortante(const TProjeto& projeto, const TModeloEF& modelo,
                                          const TSecoesProjeto& secoes,
-                                         const TArmaduraAdotada& armadura,
-                                         TProgresso& progresso) {
+                                         const TArmaduraAdotada& armadura, TProgresso& progresso) {
   progresso.registrar("");
   progresso.registrar("Verificando necessidade de calcular Força Cortante (ELU)");
   progresso.repintar();

@@ -20,20 +20,20 @@ inline constexpr const char* figuraCortanteNenhuma = "\\Figuras\\cortanteNao.bmp
 
 // One checked section: "Na misula" (end of the top haunch) or "Na parede".
 struct TVerificacaoCortante {
-  std::string rotulo;        // "Na misula" / "Na parede"
-  int no = 0;                // frame node of the section
-  double alturaSecao = 0.0;  // h, cm
-  double Vsd = 0.0;          // design shear, kN/m
+  std::string rotulo;                                         // "Na misula" / "Na parede"
+  int no = 0;                                                 // frame node of the section
+  double alturaSecao = 0.0;                                   // h, cm
+  double Vsd = 0.0;                                           // design shear, kN/m
   double fctm = 0.0, fctkinf = 0.0, fctd = 0.0, taurd = 0.0;  // kN/cm²
-  double de = 0.0;           // effective depth, cm
+  double de = 0.0;                                            // effective depth, cm
   double Ka = 0.0;
-  double As1 = 0.0;          // longitudinal tension steel at the top corner, cm²/m
+  double As1 = 0.0;  // longitudinal tension steel at the top corner, cm²/m
   double Ro1 = 0.0;
-  double Vrd1 = 0.0;         // kN/m
-  bool calculado = false;    // Vsd > Vrd1
-  double Twd = 0.0;          // stirrup design stress, kN/cm² (only when calculado)
-  double Vc = 0.0;           // kN/m (only when calculado)
-  double Asw = 0.0;          // cm²/m per metre of width, >= 0
+  double Vrd1 = 0.0;       // kN/m
+  bool calculado = false;  // Vsd > Vrd1
+  double Twd = 0.0;        // stirrup design stress, kN/cm² (only when calculado)
+  double Vc = 0.0;         // kN/m (only when calculado)
+  double Asw = 0.0;        // cm²/m per metre of width, >= 0
 };
 
 struct TResultadoCortante {
@@ -60,8 +60,7 @@ double aswMaximo(const TVerificacaoCortante& misula, const TVerificacaoCortante&
 
 // Picture of the shear detail: the wall one when the wall section needs
 // stirrups, else the haunch one when that section does, else the "none" one.
-const char* figuraCortante(const TVerificacaoCortante& misula,
-                           const TVerificacaoCortante& parede);
+const char* figuraCortante(const TVerificacaoCortante& misula, const TVerificacaoCortante& parede);
 
 // Length of top slab (cm) that needs transverse reinforcement, scanning the
 // nodes from the wall toward mid-span against the resisting shear Vrd1; the
@@ -78,8 +77,7 @@ TResultadoCortante verificarCortante(const TProjeto& projeto, const TModeloEF& m
 // The shear stage of the calculation: its progress lines around the check.
 TResultadoCortante executarEtapaCortante(const TProjeto& projeto, const TModeloEF& modelo,
                                          const TSecoesProjeto& secoes,
-                                         const TArmaduraAdotada& armadura,
-                                         TProgresso& progresso);
+                                         const TArmaduraAdotada& armadura, TProgresso& progresso);
 
 // The length needing stirrups as the results show it: "33 cm" for 32,5.
 std::string textoDistanciaCortante(double distancia);

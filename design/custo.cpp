@@ -13,7 +13,7 @@ double pesoUnitarioTela(int indice) {
   static constexpr std::array<double, 11> pesos = {1.21, 1.47, 1.69, 2.09, 2.62, 3.00,
                                                    3.48, 3.91, 4.77, 5.84, 7.03};
   return indice >= 0 && indice < static_cast<int>(pesos.size()) ? pesos[static_cast<size_t>(indice)]
-                                                                  : 0.0;
+                                                                : 0.0;
 }
 
 bool lerOpcaoBarra(const std::string& texto, double& barrasPorMetro, double& diametroCm) {
@@ -73,11 +73,9 @@ struct TCaixa {
 TResultadoCusto calcularCusto(const TEntradaCusto& e) {
   TResultadoCusto r;
   const TCaixa caixas[] = {
-      {&e.precos.precoCA60, TCampoCusto::precoCA60,
-       "Entre com um valor para o preço do aço CA 60.",
+      {&e.precos.precoCA60, TCampoCusto::precoCA60, "Entre com um valor para o preço do aço CA 60.",
        "O preço do aço CA 60 deverá ser maior que zero."},
-      {&e.precos.precoCA50, TCampoCusto::precoCA50,
-       "Entre com um valor para o preço do aço CA 50.",
+      {&e.precos.precoCA50, TCampoCusto::precoCA50, "Entre com um valor para o preço do aço CA 50.",
        "O preço do aço CA 50 deverá ser maior que zero."},
       {&e.precos.precoConcreto, TCampoCusto::precoConcreto,
        "Entre com um valor para o preço do concreto.",
@@ -156,10 +154,10 @@ TResultadoCusto calcularCusto(const TEntradaCusto& e) {
 
   const double area = e.larguraExterna * e.hb + 2 * e.hl * e.hp + e.larguraExterna * e.hc +
                       e.mhb * e.mvb + e.mhc * e.mvc;  // cm²
-  r.volumeConcreto = area * Lp * 100.0 / 1000000.0;  // m³
+  r.volumeConcreto = area * Lp * 100.0 / 1000000.0;   // m³
 
-  const double custoPeca = precoCA60 * r.pesoTelas + precoCA50 * r.pesoBarras +
-                           precoConcreto * r.volumeConcreto;
+  const double custoPeca =
+      precoCA60 * r.pesoTelas + precoCA50 * r.pesoBarras + precoConcreto * r.volumeConcreto;
   r.custoTotal = quantidade * custoPeca;
   const double aco = r.pesoTelas + r.pesoBarras;
 

@@ -32,15 +32,15 @@ struct TBarrasCusto {
 };
 
 struct TEntradaCusto {
-  TPrecosCusto precos;       // texts of the four boxes
-  int comprimento = 0;       // list index of the piece length Lp (1,00 / 1,50 / 2,00 / 2,50 m)
+  TPrecosCusto precos;  // texts of the four boxes
+  int comprimento = 0;  // list index of the piece length Lp (1,00 / 1,50 / 2,00 / 2,50 m)
   // Cross-section, cm.
   double larguraExterna = 0, hb = 0, hl = 0, hp = 0, hc = 0, mhb = 0, mvb = 0, mhc = 0, mvc = 0;
-  double pesoAco = 78.0;     // kN/m³
+  double pesoAco = 78.0;  // kN/m³
   TTelasCusto telas;
   TBarrasCusto barras;
-  Vreal comprimentoBarra;    // [1..14], cm, the bar piece lengths
-  Vreal comprimentoPeca;     // [1..8], cm, the same in the order of the cost dialog
+  Vreal comprimentoBarra;  // [1..14], cm, the bar piece lengths
+  Vreal comprimentoPeca;   // [1..8], cm, the same in the order of the cost dialog
 };
 
 // The geometry, the steel weight, the piece length and the mesh choice of the
@@ -56,16 +56,16 @@ struct TResultadoCusto {
   std::string mensagem;  // the warning when refused
   TCampoCusto campo = TCampoCusto::nenhum;
 
-  TPrecosCusto precos;  // the four boxes rewritten in the two-decimal form
-  double volumeConcreto = 0;  // Vc, m³ per piece
-  double pesoTelas = 0;       // Wtela, kg per piece
-  double pesoBarras = 0;      // Wbarra, kg per piece
-  double custoTotal = 0;      // UM for all pieces
-  std::string consumoConcreto;  // "... m³"
-  std::string consumoAco;       // "... Kg"
-  std::string taxa;             // "... Kg/m³"
-  std::string custo;            // "... UM"
-  std::string titulo;           // "Comprimento da Galeria = 1,00 m"
+  TPrecosCusto precos;              // the four boxes rewritten in the two-decimal form
+  double volumeConcreto = 0;        // Vc, m³ per piece
+  double pesoTelas = 0;             // Wtela, kg per piece
+  double pesoBarras = 0;            // Wbarra, kg per piece
+  double custoTotal = 0;            // UM for all pieces
+  std::string consumoConcreto;      // "... m³"
+  std::string consumoAco;           // "... Kg"
+  std::string taxa;                 // "... Kg/m³"
+  std::string custo;                // "... UM"
+  std::string titulo;               // "Comprimento da Galeria = 1,00 m"
   std::vector<std::string> avisos;  // bar texts that could not be read (counted as no steel)
 };
 

@@ -22,8 +22,7 @@ inline constexpr int nPosicoesVerificacao = 18;
 // Three bars of 6,3 mm per metre: the least bar area a location is given.
 inline constexpr double areaMinimaBarras = 0.9351;
 // The list entry of a location (or a fatigue area) that needs no bars.
-inline constexpr const char* textoSemBarras =
-    "-------------------------------------------------";
+inline constexpr const char* textoSemBarras = "-------------------------------------------------";
 
 // The locations that carry a mesh of their own (the six mesh slots), in
 // location order: bottom slab ext/int, wall ext/int, top slab ext/int.
@@ -32,10 +31,10 @@ inline constexpr std::array<int, 6> locaisComTela{1, 2, 5, 6, 9, 10};
 // One entry of a bar list: the text shown and what it stands for.
 struct TAlternativaBarras {
   std::string texto;
-  int quantidade = 0;        // bars per metre; 0 for the hyphen line
-  std::string bitola;        // diameter as written ("6,3"); empty for the hyphen line
-  double areaBarra = 0.0;    // cm², one bar
-  double areaPorMetro = 0.0; // quantidade × areaBarra, cm²/m
+  int quantidade = 0;         // bars per metre; 0 for the hyphen line
+  std::string bitola;         // diameter as written ("6,3"); empty for the hyphen line
+  double areaBarra = 0.0;     // cm², one bar
+  double areaPorMetro = 0.0;  // quantidade × areaBarra, cm²/m
 };
 
 using TListaBarras = std::vector<TAlternativaBarras>;

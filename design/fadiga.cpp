@@ -16,8 +16,8 @@ size_t iz(int i) { return static_cast<size_t>(i); }
 
 // Stress range of one section and the extra area it asks for.
 struct TFadigaSecao {
-  double variacao = 0.0;  // kN/cm²
-  double areaExtra = 0.0; // cm²/m
+  double variacao = 0.0;   // kN/cm²
+  double areaExtra = 0.0;  // cm²/m
 };
 
 TFadigaSecao fadigaSecao(const TModeloEF& m, int no, double h, double dLinha, double as,
@@ -93,11 +93,9 @@ void verificarFadiga(const TProjeto& p, const TModeloEF& m, const TSecoesProjeto
     double limite;
   };
   const TSecaoFadiga secoes[] = {
-      {misulaParedeSuperior,
-       tela[5] + tela[6] + tela[9] + barras[5] + barras[6] + barras[7], rfq},
+      {misulaParedeSuperior, tela[5] + tela[6] + tela[9] + barras[5] + barras[6] + barras[7], rfq},
       {quinaSuperior, tela[7] + tela[8] + barras[7] + barras[8], rfq},
-      {misulaLajeSuperior,
-       tela[9] + tela[10] + tela[5] + barras[9] + barras[10] + barras[7], rfq},
+      {misulaLajeSuperior, tela[9] + tela[10] + tela[5] + barras[9] + barras[10] + barras[7], rfq},
       {meioSuperior, tela[9] + tela[10] + barras[9] + barras[10], rfs},
   };
 

@@ -23,24 +23,24 @@ struct TComposicaoPosicao {
 };
 
 constexpr std::array<TComposicaoPosicao, nPosicoes + 1> composicaoPosicoes{{
-    {0, {0, 0}, {0, 0}, semFadiga},          // unused
-    {1, {1, 0}, {1, 0}, semFadiga},          // meioInferior, ext
-    {2, {2, 0}, {2, 0}, semFadiga},          // meioInferior, int
-    {3, {3, 1}, {1, 5}, semFadiga},          // misulaLajeInferior, ext
-    {2, {2, 0}, {2, 0}, semFadiga},          // misulaLajeInferior, int
-    {3, {3, 0}, {1, 5}, semFadiga},          // quinaInferior, ext
-    {0, {4, 0}, {0, 0}, semFadiga},          // quinaInferior, int
-    {3, {3, 5}, {1, 5}, semFadiga},          // misulaParedeInferior, ext
-    {6, {6, 0}, {6, 0}, semFadiga},          // misulaParedeInferior, int
-    {5, {5, 0}, {5, 0}, semFadiga},          // meioParede, ext
-    {6, {6, 0}, {6, 0}, semFadiga},          // meioParede, int
-    {7, {7, 5}, {5, 9}, fadigaQuina},        // misulaParedeSuperior, ext
-    {6, {6, 0}, {6, 0}, semFadiga},          // misulaParedeSuperior, int
-    {7, {7, 0}, {5, 9}, fadigaQuina},        // quinaSuperior, ext
-    {0, {8, 0}, {0, 0}, semFadiga},          // quinaSuperior, int
-    {7, {7, 9}, {5, 9}, fadigaQuina},        // misulaLajeSuperior, ext
+    {0, {0, 0}, {0, 0}, semFadiga},            // unused
+    {1, {1, 0}, {1, 0}, semFadiga},            // meioInferior, ext
+    {2, {2, 0}, {2, 0}, semFadiga},            // meioInferior, int
+    {3, {3, 1}, {1, 5}, semFadiga},            // misulaLajeInferior, ext
+    {2, {2, 0}, {2, 0}, semFadiga},            // misulaLajeInferior, int
+    {3, {3, 0}, {1, 5}, semFadiga},            // quinaInferior, ext
+    {0, {4, 0}, {0, 0}, semFadiga},            // quinaInferior, int
+    {3, {3, 5}, {1, 5}, semFadiga},            // misulaParedeInferior, ext
+    {6, {6, 0}, {6, 0}, semFadiga},            // misulaParedeInferior, int
+    {5, {5, 0}, {5, 0}, semFadiga},            // meioParede, ext
+    {6, {6, 0}, {6, 0}, semFadiga},            // meioParede, int
+    {7, {7, 5}, {5, 9}, fadigaQuina},          // misulaParedeSuperior, ext
+    {6, {6, 0}, {6, 0}, semFadiga},            // misulaParedeSuperior, int
+    {7, {7, 0}, {5, 9}, fadigaQuina},          // quinaSuperior, ext
+    {0, {8, 0}, {0, 0}, semFadiga},            // quinaSuperior, int
+    {7, {7, 9}, {5, 9}, fadigaQuina},          // misulaLajeSuperior, ext
     {10, {10, 0}, {10, 0}, fadigaCoroamento},  // misulaLajeSuperior, int
-    {9, {9, 0}, {9, 0}, semFadiga},          // meioSuperior, ext
+    {9, {9, 0}, {9, 0}, semFadiga},            // meioSuperior, ext
     {10, {10, 0}, {10, 0}, fadigaCoroamento},  // meioSuperior, int
 }};
 
@@ -77,8 +77,8 @@ TArmaduraPosicao armaduraPosicao(const TArmaduraAdotada& armadura, int p) {
   return r;
 }
 
-TFissuraFace calcularFissuraFace(double M, double N, double h, double dLinha, double As,
-                                 double phi, double cobrimento, double fctm) {
+TFissuraFace calcularFissuraFace(double M, double N, double h, double dLinha, double As, double phi,
+                                 double cobrimento, double fctm) {
   TFissuraFace f;
   if (!std::isfinite(M) || !std::isfinite(N)) {
     f.semResultado = true;
@@ -178,17 +178,28 @@ bool fissuracaoExcedida(const TFissuracao& fissuracao, int p, double w) {
 
 std::vector<int> posicoesGovernadas(int local) {
   switch (local) {
-    case 1: return {1};
-    case 2: return {2};
-    case 3: return {3, 5, 7};
-    case 4: return {4, 6, 8};
-    case 5: return {9};
-    case 6: return {10};
-    case 7: return {11, 13, 15};
-    case 8: return {12, 14, 16};
-    case 9: return {17};
-    case 10: return {18};
-    default: return {};
+    case 1:
+      return {1};
+    case 2:
+      return {2};
+    case 3:
+      return {3, 5, 7};
+    case 4:
+      return {4, 6, 8};
+    case 5:
+      return {9};
+    case 6:
+      return {10};
+    case 7:
+      return {11, 13, 15};
+    case 8:
+      return {12, 14, 16};
+    case 9:
+      return {17};
+    case 10:
+      return {18};
+    default:
+      return {};
   }
 }
 

@@ -3,8 +3,8 @@
 // cases of the cracking combination (cases 5, 6, 7), with the reinforcement
 // actually chosen, and the screening of the bar alternatives against the
 // user's limit. Units: kN, cm, kN/cm²; crack widths in mm.
-#include <cstddef>  // size_t for analysis/tipos.h
 #include <array>
+#include <cstddef>  // size_t for analysis/tipos.h
 #include <vector>
 
 #include "analysis/envoltoria.h"
@@ -14,8 +14,8 @@
 
 namespace galeria {
 
-inline constexpr double moduloAcoFissuracao = 21000.0;  // Es, kN/cm²
-inline constexpr double eta1Fissuracao = 2.25;          // bond coefficient of ribbed bars
+inline constexpr double moduloAcoFissuracao = 21000.0;     // Es, kN/cm²
+inline constexpr double eta1Fissuracao = 2.25;             // bond coefficient of ribbed bars
 inline constexpr double tensaoAcoMaximaFissuracao = 36.0;  // cap of σs, kN/cm²
 // An alternative list holds at most this many screened alternatives.
 inline constexpr int maxAlternativasTriadas = 255;
@@ -57,8 +57,8 @@ struct TFissuraFace {
   double abertura = 0.0;
   bool semResultado = false;
 };
-TFissuraFace calcularFissuraFace(double M, double N, double h, double dLinha, double As,
-                                 double phi, double cobrimento, double fctm);
+TFissuraFace calcularFissuraFace(double M, double N, double h, double dLinha, double As, double phi,
+                                 double cobrimento, double fctm);
 
 // Fills every array for cases 5 to 7 from the current choices.
 TFissuracao verificarFissuracao(const TProjeto& projeto, const TModeloEF& modelo,

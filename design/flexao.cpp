@@ -164,8 +164,8 @@ TResultadoSecao resolverSecao(const TMateriaisFlexao& mat, double h, double dLin
   r.n = -Nd + 0.0;  // compression positive (never −0)
   r.m = Md + (h / 2.0 - dLinha) * r.n;
   r.status = TStatusSecao::foraDosDominios;
-  if (!finito({h, dLinha, Nd, Md, asComprimida, asTracionada, mat.fcd, mat.fydCA50,
-               mat.fydCA60, mat.Es, r.m}))
+  if (!finito({h, dLinha, Nd, Md, asComprimida, asTracionada, mat.fcd, mat.fydCA50, mat.fydCA60,
+               mat.Es, r.m}))
     return r;
   if (!(d > 0.0) || !(mat.fcd > 0.0) || !(mat.fydCA50 > 0.0) || !(mat.fydCA60 > 0.0) ||
       !(mat.Es > 0.0))
@@ -224,9 +224,9 @@ TResultadoSecao resolverSecao(const TMateriaisFlexao& mat, double h, double dLin
   const double sigmaComprimida = tensaoAco('A', mat.fydCA60, e.epsComprimida, mat.Es);
   if (!(sigma50 > 0.0)) return r;
   // Force equilibrium: concrete + compressed mesh − tensioned mesh − N, carried by bars.
-  const double as = (0.85 * e.psi * xi * base + asComprimida * sigmaComprimida -
-                     asTracionada * sigma60 - r.n) /
-                    sigma50;
+  const double as =
+      (0.85 * e.psi * xi * base + asComprimida * sigmaComprimida - asTracionada * sigma60 - r.n) /
+      sigma50;
   if (!std::isfinite(as)) return r;
   r.status = TStatusSecao::ok;
   r.as = as;
@@ -239,14 +239,21 @@ void relatarProblemaCalculo(int casoEmDimensionamento, TProgresso& progresso) {
   const char* problema = nullptr;
   const char* conselho = "Aumente a Espessura e Recalcule";
   switch (casoEmDimensionamento) {
-    case casoEluVmaxHmin: problema = "Problema no cálculo de Vmax e Hmin"; break;
-    case casoEluVminHmax: problema = "Problema no cálculo de Vmin e Hmax"; break;
-    case casoEluVmaxHmax: problema = "Problema no cálculo de Vmax e Hmax"; break;
+    case casoEluVmaxHmin:
+      problema = "Problema no cálculo de Vmax e Hmin";
+      break;
+    case casoEluVminHmax:
+      problema = "Problema no cálculo de Vmin e Hmax";
+      break;
+    case casoEluVmaxHmax:
+      problema = "Problema no cálculo de Vmax e Hmax";
+      break;
     case casoIcamento:
       problema = "Problema no cálculo do içamento";
       conselho = "Diminua a distância de Içamento e Recalcule";
       break;
-    default: return;
+    default:
+      return;
   }
   progresso.registrar(problema);
   progresso.registrar("");
@@ -254,11 +261,10 @@ void relatarProblemaCalculo(int casoEmDimensionamento, TProgresso& progresso) {
   progresso.repintar();
 }
 
-TResultadoSecao dimensionarSecao(const TMateriaisFlexao& mat, double h, double dLinha,
-                                 double Nd, double Md, double asComprimida,
-                                 double asTracionada, int casoEmDimensionamento,
-                                 bool& calculoInterrompido, TProgresso& progresso,
-                                 int passosMaximos) {
+TResultadoSecao dimensionarSecao(const TMateriaisFlexao& mat, double h, double dLinha, double Nd,
+                                 double Md, double asComprimida, double asTracionada,
+                                 int casoEmDimensionamento, bool& calculoInterrompido,
+                                 TProgresso& progresso, int passosMaximos) {
   const TResultadoSecao r =
       resolverSecao(mat, h, dLinha, Nd, Md, asComprimida, asTracionada, passosMaximos);
   if (r.status == TStatusSecao::foraDosDominios) {
@@ -311,8 +317,8 @@ void dimensionarFlexao(const TProjeto& p, const TModeloEF& m, const TSecoesProje
                              calculoInterrompido, progresso);
         posicao = 2 * secao - 1;
       } else {
-        r = dimensionarSecao(mat, s.espessura[is], s.dLinha[is], Nd, std::fabs(Md), ext, inte,
-                             c, calculoInterrompido, progresso);
+        r = dimensionarSecao(mat, s.espessura[is], s.dLinha[is], Nd, std::fabs(Md), ext, inte, c,
+                             calculoInterrompido, progresso);
         posicao = 2 * secao;
       }
       if (r.status != TStatusSecao::ok) return;

@@ -1,8 +1,8 @@
 #pragma once
 // Bending with axial force at the design sections: parabola-rectangle
 // concrete, CA-60 mesh on both faces as existing steel, CA-50 bars for the rest.
-#include <cstddef>  // analysis/tipos.h uses size_t
 #include <array>
+#include <cstddef>  // analysis/tipos.h uses size_t
 
 #include "analysis/envoltoria.h"
 #include "analysis/modelo.h"
@@ -66,11 +66,10 @@ TResultadoSecao resolverSecao(const TMateriaisFlexao& mat, double h, double dLin
 // The section as the design runs it: a failure writes its log lines (the
 // stop report for casoEmDimensionamento after a domain failure) and sets
 // calculoInterrompido.
-TResultadoSecao dimensionarSecao(const TMateriaisFlexao& mat, double h, double dLinha,
-                                 double Nd, double Md, double asComprimida,
-                                 double asTracionada, int casoEmDimensionamento,
-                                 bool& calculoInterrompido, TProgresso& progresso,
-                                 int passosMaximos = 1000);
+TResultadoSecao dimensionarSecao(const TMateriaisFlexao& mat, double h, double dLinha, double Nd,
+                                 double Md, double asComprimida, double asTracionada,
+                                 int casoEmDimensionamento, bool& calculoInterrompido,
+                                 TProgresso& progresso, int passosMaximos = 1000);
 
 // The stop report of a failed design for load case 1..4; nothing otherwise.
 void relatarProblemaCalculo(int casoEmDimensionamento, TProgresso& progresso);
@@ -84,6 +83,5 @@ void atualizarAreaTela(const TCatalogoTelas& catalogo, TDimensionamento& d);
 void dimensionarFlexao(const TProjeto& p, const TModeloEF& m, const TSecoesProjeto& s,
                        const TCatalogoTelas& catalogo, TDimensionamento& d,
                        bool& calculoInterrompido, TProgresso& progresso);
-
 
 }  // namespace galeria

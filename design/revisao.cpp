@@ -9,8 +9,8 @@ namespace {
 
 void quantidades(TSessao& s, TProgresso& progresso) {
   bool& parado = s.projeto.estado.calculoInterrompido;
-  calcularArmaduraAoLongo(s.projeto, s.analise.modelo, s.analise.secoes, s.dimensionamento,
-                          parado, progresso);
+  calcularArmaduraAoLongo(s.projeto, s.analise.modelo, s.analise.secoes, s.dimensionamento, parado,
+                          progresso);
   calcularComprimentosBarras(s.projeto, s.analise.modelo, s.analise.secoes, s.dimensionamento);
 }
 

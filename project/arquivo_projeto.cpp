@@ -36,8 +36,8 @@ std::vector<std::string> linhasProjeto(const TProjeto& p) {
 
   const TObra& o = p.Obra;
   l.emplace_back("OBRA");
-  for (const std::string* t : {&o.especificacao, &o.endereco, &o.numero, &o.bairro, &o.cidade,
-                               &o.estado, &o.cep})
+  for (const std::string* t :
+       {&o.especificacao, &o.endereco, &o.numero, &o.bairro, &o.cidade, &o.estado, &o.cep})
     texto(*t);
   fecharSecao(l);
 
@@ -81,17 +81,24 @@ std::vector<std::string> linhasProjeto(const TProjeto& p) {
   l.emplace_back("SOBRECARGA");
   inteiro(s.tipoSobrecarga);
   switch (s.tipoSobrecarga) {
-    case 1: inteiro(s.classe); break;
-    case 2: decimal(s.q); break;
-    case 3: decimal(s.Q), decimal(s.a), decimal(s.b); break;
-    default: break;
+    case 1:
+      inteiro(s.classe);
+      break;
+    case 2:
+      decimal(s.q);
+      break;
+    case 3:
+      decimal(s.Q), decimal(s.a), decimal(s.b);
+      break;
+    default:
+      break;
   }
   fecharSecao(l);
 
   const TArmadura& a = p.Armadura;
   l.emplace_back("ARMADURA");
-  for (const TDecimal* d : {&a.w, &a.redRigidez, &a.rfs, &a.rfq, &a.coefC, &a.coefA,
-                            &a.cobrimento, &a.varAbaixo, &a.varAcima})
+  for (const TDecimal* d : {&a.w, &a.redRigidez, &a.rfs, &a.rfq, &a.coefC, &a.coefA, &a.cobrimento,
+                            &a.varAbaixo, &a.varAcima})
     decimal(*d);
   fecharSecao(l);
 
@@ -104,8 +111,8 @@ std::vector<std::string> linhasProjeto(const TProjeto& p) {
   inteiro(k.apoio);
   if (k.apoio == 4) decimal(k.kr);
   inteiro(k.compElemento);
-  for (const TDecimal* d : {&k.elsPesoProprio, &k.psi1Fissuracao, &k.psi1Fadiga,
-                            &k.eluPesoProprio, &k.eluSolo, &k.eluCargaMovel, &k.eluAgua})
+  for (const TDecimal* d : {&k.elsPesoProprio, &k.psi1Fissuracao, &k.psi1Fadiga, &k.eluPesoProprio,
+                            &k.eluSolo, &k.eluCargaMovel, &k.eluAgua})
     decimal(*d);
   fecharSecao(l);
 
@@ -165,11 +172,10 @@ class TLeitor {
   std::optional<std::string> texto(const char* campo) {
     if (falhou()) return std::nullopt;
     if (pos_ >= linhas_.size()) {
-      falhar(linhas_.empty()
-                 ? "O arquivo \"" + arquivo_ + "\" está vazio."
-                 : "O arquivo \"" + arquivo_ + "\" está incompleto: termina na linha " +
-                       std::to_string(linhas_.size()) + " e falta a linha " +
-                       std::to_string(pos_ + 1) + " (" + campo + ").");
+      falhar(linhas_.empty() ? "O arquivo \"" + arquivo_ + "\" está vazio."
+                             : "O arquivo \"" + arquivo_ + "\" está incompleto: termina na linha " +
+                                   std::to_string(linhas_.size()) + " e falta a linha " +
+                                   std::to_string(pos_ + 1) + " (" + campo + ").");
       return std::nullopt;
     }
     return linhas_[pos_++];
@@ -258,24 +264,33 @@ void lerTextos(TLeitor& l, std::initializer_list<std::pair<std::string*, const c
 
 }  // namespace
 
-TLeituraProjeto interpretarProjeto(const std::vector<std::string>& linhas, const std::string& arquivo,
-                                   const TCatalogoSolos& solos, const TProjeto& atual) {
+TLeituraProjeto interpretarProjeto(const std::vector<std::string>& linhas,
+                                   const std::string& arquivo, const TCatalogoSolos& solos,
+                                   const TProjeto& atual) {
   TLeituraProjeto r;
   TProjeto p = atual;
   TLeitor l(linhas, arquivo);
 
   l.pular(1);  // OBRA
   TObra& o = p.Obra;
-  lerTextos(l, {{&o.especificacao, "Especificação dos Serviços"}, {&o.endereco, "Endereço da obra"},
-                {&o.numero, "Número da obra"}, {&o.bairro, "Bairro da obra"},
-                {&o.cidade, "Cidade da obra"}, {&o.estado, "Estado da obra"},
+  lerTextos(l, {{&o.especificacao, "Especificação dos Serviços"},
+                {&o.endereco, "Endereço da obra"},
+                {&o.numero, "Número da obra"},
+                {&o.bairro, "Bairro da obra"},
+                {&o.cidade, "Cidade da obra"},
+                {&o.estado, "Estado da obra"},
                 {&o.cep, "CEP da obra"}});
   l.pular(3);  // separator, empty line, CLIENTE
   TCliente& c = p.Cliente;
-  lerTextos(l, {{&c.nome, "Nome do Cliente"}, {&c.endereco, "Endereço do cliente"},
-                {&c.numero, "Número do cliente"}, {&c.bairro, "Bairro do cliente"},
-                {&c.cidade, "Cidade do cliente"}, {&c.estado, "Estado do cliente"},
-                {&c.cep, "CEP do cliente"}, {&c.telefone, "Telefone"}, {&c.celular, "Celular"},
+  lerTextos(l, {{&c.nome, "Nome do Cliente"},
+                {&c.endereco, "Endereço do cliente"},
+                {&c.numero, "Número do cliente"},
+                {&c.bairro, "Bairro do cliente"},
+                {&c.cidade, "Cidade do cliente"},
+                {&c.estado, "Estado do cliente"},
+                {&c.cep, "CEP do cliente"},
+                {&c.telefone, "Telefone"},
+                {&c.celular, "Celular"},
                 {&c.email, "E-mail"}});
   l.pular(3);  // separator, empty line, GEOMETRIA
 

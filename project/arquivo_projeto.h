@@ -49,8 +49,8 @@ struct TEscolhasGravadas {
 
 struct TLeituraProjeto {
   bool ok = false;
-  std::string erro;                 // when the file is refused
-  TProjeto projeto;                 // the new record, when ok
+  std::string erro;  // when the file is refused
+  TProjeto projeto;  // the new record, when ok
   TEscolhasGravadas escolhas;
   std::vector<std::string> avisos;  // e.g. a soil index outside the catalogue
 };
@@ -65,8 +65,9 @@ struct TLeituraProjeto {
 TLeituraProjeto lerProjeto(const std::filesystem::path& caminho, const TCatalogoSolos& solos,
                            const TProjeto& atual);
 // The same on lines already in memory.
-TLeituraProjeto interpretarProjeto(const std::vector<std::string>& linhas, const std::string& arquivo,
-                                   const TCatalogoSolos& solos, const TProjeto& atual);
+TLeituraProjeto interpretarProjeto(const std::vector<std::string>& linhas,
+                                   const std::string& arquivo, const TCatalogoSolos& solos,
+                                   const TProjeto& atual);
 
 // Sizes of the lists the bar indexes point into, once the design has been
 // redone with the stored meshes.
@@ -81,7 +82,7 @@ struct TTamanhosListas {
 using TRefazerComTelas = std::function<TTamanhosListas(TProjeto&)>;
 
 struct TAplicacaoEscolhas {
-  bool aplicada = false;            // the stored choice was used (possibly in part)
+  bool aplicada = false;  // the stored choice was used (possibly in part)
   std::vector<std::string> avisos;
 };
 
@@ -103,7 +104,7 @@ struct TCalculoAbertura {
 };
 
 struct TAberturaProjeto {
-  bool aberto = false;              // false: `projeto` is exactly as before
+  bool aberto = false;  // false: `projeto` is exactly as before
   std::vector<std::string> mensagens;
 };
 

@@ -47,12 +47,12 @@ std::string linhaOuVazia(const std::vector<std::string>& linhas, size_t i) {
 
 }  // namespace
 
-TLeituraSolos interpretarSolos(const std::vector<std::string>& linhas, const std::string& nomeArquivo) {
+TLeituraSolos interpretarSolos(const std::vector<std::string>& linhas,
+                               const std::string& nomeArquivo) {
   const std::string arquivo = "O arquivo \"" + nomeArquivo + "\"";
   const std::string primeira = linhaOuVazia(linhas, 0);
   const auto n = lerInteiro(primeira);
-  if (!n || *n < 1)
-    return padraoCom(arquivo + " não começa pelo número de solos (linha 1).");
+  if (!n || *n < 1) return padraoCom(arquivo + " não começa pelo número de solos (linha 1).");
   // A count beyond the lines present cannot describe whole soils: the weights
   // would be missing. Checked before anything is allocated.
   if (*n > static_cast<long long>(linhas.size()))

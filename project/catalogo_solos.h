@@ -45,7 +45,8 @@ std::vector<std::string> linhasSolos(const TCatalogoSolos& c);
 // Reads the decoded lines. A count that is not a whole number of at least 1,
 // or a weight or angle that is not a number, gives the built-in catalogue and
 // a message: never a half-read one.
-TLeituraSolos interpretarSolos(const std::vector<std::string>& linhas, const std::string& nomeArquivo);
+TLeituraSolos interpretarSolos(const std::vector<std::string>& linhas,
+                               const std::string& nomeArquivo);
 
 TLeituraSolos carregarSolos(const std::filesystem::path& arquivo);
 // Empty on success, the message otherwise.

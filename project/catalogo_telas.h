@@ -9,13 +9,13 @@
 namespace galeria {
 
 struct TTela {
-  std::string designacao;           // "L113"
-  double espacamentoLongitudinal;   // cm
-  double espacamentoTransversal;    // cm
-  double diametroLongitudinal;      // mm
-  double diametroTransversal;       // mm
-  double secaoLongitudinal;         // cm²/m
-  double secaoTransversal;          // cm²/m
+  std::string designacao;          // "L113"
+  double espacamentoLongitudinal;  // cm
+  double espacamentoTransversal;   // cm
+  double diametroLongitudinal;     // mm
+  double diametroTransversal;      // mm
+  double secaoLongitudinal;        // cm²/m
+  double secaoTransversal;         // cm²/m
 };
 
 class TCatalogoTelas {
@@ -40,7 +40,7 @@ const TCatalogoTelas& construirCatalogoTelas();
 struct TBitola {
   std::string diametro;  // as shown: "6,3"
   double diametroMm;
-  double areaBarra;      // cm², one bar
+  double areaBarra;  // cm², one bar
   bool disponivel;
 };
 

@@ -10,10 +10,9 @@ namespace {
 // Code points of the bytes 0x80..0x9F in Windows-1252; 0 where the code page
 // defines nothing.
 constexpr std::array<char32_t, 32> faixa80 = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 void anexarUtf8(std::string& saida, char32_t cp) {
   if (cp < 0x80) {
@@ -101,9 +100,7 @@ std::string cp1252ParaUtf8(std::string_view cp1252) {
 }
 
 namespace {
-bool precisaEscape(unsigned char b) {
-  return b == 10 || b == 13 || b == 26 || b == escapeLinha;
-}
+bool precisaEscape(unsigned char b) { return b == 10 || b == 13 || b == 26 || b == escapeLinha; }
 }  // namespace
 
 std::string codificarLinha(std::string_view texto) {

@@ -33,16 +33,16 @@ std::vector<std::string> linhasCores(const TCores& cores) {
   return linhas;
 }
 
-TLeituraCores interpretarCores(const std::vector<std::string>& linhas, const std::string& nomeArquivo) {
+TLeituraCores interpretarCores(const std::vector<std::string>& linhas,
+                               const std::string& nomeArquivo) {
   TLeituraCores r;
   TCores lidas;
   for (int i = 0; i < TCores::nCores; ++i) {
     const auto k = static_cast<size_t>(i);
     const auto v = k < linhas.size() ? lerInteiro(linhas[k]) : std::nullopt;
     if (!v || *v < std::numeric_limits<TCor>::min() || *v > std::numeric_limits<TCor>::max()) {
-      r.aviso = "O arquivo \"" + nomeArquivo + "\", linha " + std::to_string(i + 1) +
-                ": a cor \"" + legendasCores()[k] +
-                "\" não é um número inteiro. Foram usadas as cores padrão.";
+      r.aviso = "O arquivo \"" + nomeArquivo + "\", linha " + std::to_string(i + 1) + ": a cor \"" +
+                legendasCores()[k] + "\" não é um número inteiro. Foram usadas as cores padrão.";
       return r;  // r.cores still holds the defaults
     }
     lidas[i] = static_cast<TCor>(*v);
@@ -52,18 +52,18 @@ TLeituraCores interpretarCores(const std::vector<std::string>& linhas, const std
 }
 
 std::vector<std::string> linhasFabricante(const TDadosFabricante& f, const TPrecosCusto& p) {
-  return {f.nome,     f.cpfCnpj,  f.endereco,    f.numero,          f.bairro,
-          f.cidade,   f.estado,   f.cep,         f.telefone,        f.celular,
-          f.email,    p.precoCA60, p.precoCA50, p.precoConcreto,   p.quantidadePecas};
+  return {f.nome,   f.cpfCnpj,   f.endereco,  f.numero,        f.bairro,
+          f.cidade, f.estado,    f.cep,       f.telefone,      f.celular,
+          f.email,  p.precoCA60, p.precoCA50, p.precoConcreto, p.quantidadePecas};
 }
 
 TLeituraFabricante interpretarFabricante(const std::vector<std::string>& linhas) {
   TLeituraFabricante r;
   TDadosFabricante& f = r.fabricante;
   TPrecosCusto& p = r.precos;
-  std::string* campos[] = {&f.nome,      &f.cpfCnpj,   &f.endereco,      &f.numero,
-                           &f.bairro,    &f.cidade,    &f.estado,        &f.cep,
-                           &f.telefone,  &f.celular,   &f.email,         &p.precoCA60,
+  std::string* campos[] = {&f.nome,      &f.cpfCnpj,       &f.endereco,       &f.numero,
+                           &f.bairro,    &f.cidade,        &f.estado,         &f.cep,
+                           &f.telefone,  &f.celular,       &f.email,          &p.precoCA60,
                            &p.precoCA50, &p.precoConcreto, &p.quantidadePecas};
   size_t i = 0;
   for (std::string* campo : campos) {

@@ -39,8 +39,8 @@ struct TConfiguracao {
 // ---- start-up check ----
 
 struct TVerificacaoArquivos {
-  bool encerrar = false;     // true: show the message, then end without reading or writing
-  std::string mensagem;      // "Algum arquivo de inicialização foi apagado!"
+  bool encerrar = false;           // true: show the message, then end without reading or writing
+  std::string mensagem;            // "Algum arquivo de inicialização foi apagado!"
   std::filesystem::path faltando;  // the first missing file
 };
 
@@ -57,7 +57,8 @@ struct TLeituraCores {
 std::vector<std::string> linhasCores(const TCores& cores);
 // Fifteen whole numbers; any line that is not one (a missing line included)
 // gives the default colours and a message.
-TLeituraCores interpretarCores(const std::vector<std::string>& linhas, const std::string& nomeArquivo);
+TLeituraCores interpretarCores(const std::vector<std::string>& linhas,
+                               const std::string& nomeArquivo);
 
 struct TLeituraFabricante {
   TDadosFabricante fabricante;

@@ -43,19 +43,29 @@ struct TCores {
 
  private:
   static constexpr std::array<TCor TCores::*, nCores> membros = {
-      &TCores::corFundo,    &TCores::corSecao,    &TCores::corCotas,    &TCores::corElementos,
-      &TCores::corApoio,    &TCores::corCarga,    &TCores::corTexto,    &TCores::corSombra,
-      &TCores::corSolo,     &TCores::corAgua,     &TCores::corVmaxHmin, &TCores::corVminHmax,
-      &TCores::corVmaxHmax, &TCores::corHmenor,   &TCores::corEnvoltoria};
+      &TCores::corFundo,    &TCores::corSecao,  &TCores::corCotas,     &TCores::corElementos,
+      &TCores::corApoio,    &TCores::corCarga,  &TCores::corTexto,     &TCores::corSombra,
+      &TCores::corSolo,     &TCores::corAgua,   &TCores::corVmaxHmin,  &TCores::corVminHmax,
+      &TCores::corVmaxHmax, &TCores::corHmenor, &TCores::corEnvoltoria};
 };
 
 // Captions of the colour dialog's buttons, in slot order.
 inline const std::array<std::string, TCores::nCores>& legendasCores() {
-  static const std::array<std::string, TCores::nCores> legendas = {
-      "Fundo da Tela", "Seção Transversal", "Cotas da Seção", "Elementos Finitos",
-      "Apoio Elástico", "Carga na Galeria", "Texto", "Sombra da Seção", "Solo", "Agua",
-      "Vmax e Hmin", "Vmin e Hmax", "Vmax e Hmax", "Hmenor (Hmax e Vmin)",
-      "Envoltória de esfórços"};
+  static const std::array<std::string, TCores::nCores> legendas = {"Fundo da Tela",
+                                                                   "Seção Transversal",
+                                                                   "Cotas da Seção",
+                                                                   "Elementos Finitos",
+                                                                   "Apoio Elástico",
+                                                                   "Carga na Galeria",
+                                                                   "Texto",
+                                                                   "Sombra da Seção",
+                                                                   "Solo",
+                                                                   "Agua",
+                                                                   "Vmax e Hmin",
+                                                                   "Vmin e Hmax",
+                                                                   "Vmax e Hmax",
+                                                                   "Hmenor (Hmax e Vmin)",
+                                                                   "Envoltória de esfórços"};
   return legendas;
 }
 

@@ -85,12 +85,14 @@ namespace {
 // file is created exclusively, so a clash only means another try.
 std::FILE* criarTemporario(const fs::path& destino, fs::path& temporario) {
   std::random_device semente;
-  std::mt19937_64 gerador(semente() ^ static_cast<unsigned long long>(
-                                          std::chrono::steady_clock::now().time_since_epoch().count()));
+  std::mt19937_64 gerador(
+      semente() ^
+      static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count()));
   for (int tentativa = 0; tentativa < 16; ++tentativa) {
     // A short name of its own, so that a target name near the length limit
     // still leaves room for it.
-    temporario = destino.parent_path() / (".galeria" + std::to_string(gerador() % 1000000000ULL) + ".tmp");
+    temporario =
+        destino.parent_path() / (".galeria" + std::to_string(gerador() % 1000000000ULL) + ".tmp");
     if (std::FILE* f = std::fopen(temporario.c_str(), "wbx")) return f;
     if (errno != EEXIST) return nullptr;
   }
@@ -102,7 +104,8 @@ std::FILE* criarTemporario(const fs::path& destino, fs::path& temporario) {
 std::string gravarArquivoSeguro(const fs::path& destino, std::string_view conteudo) {
   const std::string nome = entreAspas(destino);
   std::error_code ec;
-  if (fs::is_directory(destino, ec)) return "Não foi possível gravar " + nome + ": já existe uma pasta com esse nome.";
+  if (fs::is_directory(destino, ec))
+    return "Não foi possível gravar " + nome + ": já existe uma pasta com esse nome.";
 
   fs::path temporario;
   std::FILE* f = criarTemporario(destino, temporario);

@@ -8,10 +8,8 @@ namespace galeria {
 
 bool mudouNumero(double antes, double depois);
 
-bool geometriaInvalida(const TGeometria& antes, const TGeometria& depois,
-                       bool geometriaConfirmada);
-bool instalacaoInvalida(const TInstalacao& antes, const TInstalacao& depois,
-                        bool tipoAlterado);
+bool geometriaInvalida(const TGeometria& antes, const TGeometria& depois, bool geometriaConfirmada);
+bool instalacaoInvalida(const TInstalacao& antes, const TInstalacao& depois, bool tipoAlterado);
 bool sobrecargaInvalida(const TSobrecarga& antes, const TSobrecarga& depois);
 bool armaduraInvalida(const TArmadura& antes, const TArmadura& depois);
 bool criterioInvalido(const TCriterio& antes, const TCriterio& depois);

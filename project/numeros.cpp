@@ -10,8 +10,8 @@ std::string formatarDecimais(double valor, int casas) {
   if (std::isnan(valor)) return "NaN";
   if (std::isinf(valor)) return valor > 0 ? "INF" : "-INF";
   char buffer[400];
-  auto [fim, erro] = std::to_chars(buffer, buffer + sizeof buffer, valor,
-                                   std::chars_format::fixed, casas);
+  auto [fim, erro] =
+      std::to_chars(buffer, buffer + sizeof buffer, valor, std::chars_format::fixed, casas);
   if (erro != std::errc()) return "NaN";
   std::string texto(buffer, fim);
   for (char& c : texto)

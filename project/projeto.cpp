@@ -7,10 +7,14 @@ namespace galeria {
 
 double comprimentoPeca(int indice) {
   switch (indice) {
-    case 1: return 1.50;
-    case 2: return 2.00;
-    case 3: return 2.50;
-    default: return 1.00;
+    case 1:
+      return 1.50;
+    case 2:
+      return 2.00;
+    case 3:
+      return 2.50;
+    default:
+      return 1.00;
   }
 }
 
@@ -24,19 +28,27 @@ double moduloAutomatico(double fck) { return 4760.0 * std::sqrt(fck); }
 
 double krDaClasse(int apoio) {
   switch (apoio) {
-    case 1: return 15.0;
-    case 2: return 25.0;
-    case 3: return 55.0;
-    default: return 0.0;
+    case 1:
+      return 15.0;
+    case 2:
+      return 25.0;
+    case 3:
+      return 55.0;
+    default:
+      return 0.0;
   }
 }
 
 double rrDaClasse(int classeRecalque) {
   switch (classeRecalque) {
-    case 1: return 1.0;
-    case 2: return 0.5;
-    case 3: return 0.3;
-    default: return 0.0;
+    case 1:
+      return 1.0;
+    case 2:
+      return 0.5;
+    case 3:
+      return 0.3;
+    default:
+      return 0.0;
   }
 }
 

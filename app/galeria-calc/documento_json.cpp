@@ -87,12 +87,23 @@ json listaTextos(const TListaBarras& lista) {
 }
 
 json cortanteJson(const TVerificacaoCortante& v) {
-  return {{"rotulo", v.rotulo}, {"no", v.no},     {"alturaSecao", v.alturaSecao},
-          {"Vsd", v.Vsd},       {"fctm", v.fctm}, {"fctkinf", v.fctkinf},
-          {"fctd", v.fctd},     {"taurd", v.taurd}, {"de", v.de},
-          {"Ka", v.Ka},         {"As1", v.As1},   {"Ro1", v.Ro1},
-          {"Vrd1", v.Vrd1},     {"calculado", v.calculado}, {"Twd", v.Twd},
-          {"Vc", v.Vc},         {"Asw", v.Asw}};
+  return {{"rotulo", v.rotulo},
+          {"no", v.no},
+          {"alturaSecao", v.alturaSecao},
+          {"Vsd", v.Vsd},
+          {"fctm", v.fctm},
+          {"fctkinf", v.fctkinf},
+          {"fctd", v.fctd},
+          {"taurd", v.taurd},
+          {"de", v.de},
+          {"Ka", v.Ka},
+          {"As1", v.As1},
+          {"Ro1", v.Ro1},
+          {"Vrd1", v.Vrd1},
+          {"calculado", v.calculado},
+          {"Twd", v.Twd},
+          {"Vc", v.Vc},
+          {"Asw", v.Asw}};
 }
 
 // Three serviceability cases (5, 6, 7) × eighteen positions.
@@ -106,7 +117,8 @@ json tabelaFissuracao(const TTabelaFissuracao& t) {
 json dimensionamentoJson(const TSessao& s) {
   const TDimensionamento& d = s.dimensionamento;
   json alternativas = json::array();
-  for (int k = 1; k <= nLocais; ++k) alternativas.push_back(listaTextos(d.alternativasBarras[static_cast<size_t>(k)]));
+  for (int k = 1; k <= nLocais; ++k)
+    alternativas.push_back(listaTextos(d.alternativasBarras[static_cast<size_t>(k)]));
   json telas = json::array();
   for (int k : locaisComTela) telas.push_back(d.telaEscolhida[static_cast<size_t>(k)]);
   const int n = s.analise.modelo.nNos;
@@ -130,8 +142,8 @@ json dimensionamentoJson(const TSessao& s) {
       {"tensaoFadigaCoroamento", d.tensaoFadigaCoroamento},
       {"asFadigaQuina", d.asFadigaQuina},
       {"asFadigaCoroamento", d.asFadigaCoroamento},
-      {"alternativasFadiga", json::array({listaTextos(d.alternativasFadiga[1]),
-                                          listaTextos(d.alternativasFadiga[2])})},
+      {"alternativasFadiga",
+       json::array({listaTextos(d.alternativasFadiga[1]), listaTextos(d.alternativasFadiga[2])})},
       {"fadigaEscolhida", itens(d.fadigaEscolhida, 1, 2)},
       {"cortanteMisula", cortanteJson(s.cortante.cortanteMisula)},
       {"cortanteParede", cortanteJson(s.cortante.cortanteParede)},

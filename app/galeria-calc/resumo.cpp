@@ -12,13 +12,19 @@ namespace {
 // at an external corner, none at an internal corner.
 std::string telaDoLocal(const TDimensionamento& d, int k) {
   const TCatalogoTelas& catalogo = construirCatalogoTelas();
-  auto nome = [&](int local) { return catalogo.tela(d.telaEscolhida[static_cast<size_t>(local)]).designacao; };
+  auto nome = [&](int local) {
+    return catalogo.tela(d.telaEscolhida[static_cast<size_t>(local)]).designacao;
+  };
   switch (k) {
-    case 3: return nome(1) + "+" + nome(5);
-    case 7: return nome(5) + "+" + nome(9);
+    case 3:
+      return nome(1) + "+" + nome(5);
+    case 7:
+      return nome(5) + "+" + nome(9);
     case 4:
-    case 8: return "-";
-    default: return nome(k);
+    case 8:
+      return "-";
+    default:
+      return nome(k);
   }
 }
 
@@ -62,22 +68,25 @@ void imprimirResumo(const TSessao& s, std::ostream& o) {
 
   o << "\nForça Cortante (ELU)\n";
   for (const TVerificacaoCortante* v : {&s.cortante.cortanteMisula, &s.cortante.cortanteParede}) {
-    o << "  " << colunas(v->rotulo, 10) << " Vsd = " << formatar2(v->Vsd) << " kN/m; Vrd1 = "
-      << formatar2(v->Vrd1) << " kN/m; Asw = " << formatar2(v->Asw) << " cm²/m\n";
+    o << "  " << colunas(v->rotulo, 10) << " Vsd = " << formatar2(v->Vsd)
+      << " kN/m; Vrd1 = " << formatar2(v->Vrd1) << " kN/m; Asw = " << formatar2(v->Asw)
+      << " cm²/m\n";
   }
-  o << "  Armadura transversal: " << s.cortante.textoArea << "; distância: "
-    << s.cortante.textoDistancia << '\n';
+  o << "  Armadura transversal: " << s.cortante.textoArea
+    << "; distância: " << s.cortante.textoDistancia << '\n';
 
   o << "\nFissuração (ELS), limite " << formatar2(s.projeto.Armadura.w) << " mm\n";
   for (int pos = 1; pos <= nPosicoes; ++pos) {
     double maior = 0.0;
     for (int c = casoFissVmaxHmin; c <= casoFissVmaxHmax; ++c) {
-      const double w = s.fissuracao.aberturaFissura[static_cast<size_t>(c)][static_cast<size_t>(pos)];
+      const double w =
+          s.fissuracao.aberturaFissura[static_cast<size_t>(c)][static_cast<size_t>(pos)];
       if (w > maior) maior = w;
     }
     const int secao = (pos + 1) / 2;
-    o << "  Posição " << colunas(std::to_string(pos), 3) << colunas(pos % 2 ? "Externa" : "Interna", 8)
-      << " seção " << secao << ": w = " << formatar4(maior) << " mm\n";
+    o << "  Posição " << colunas(std::to_string(pos), 3)
+      << colunas(pos % 2 ? "Externa" : "Interna", 8) << " seção " << secao
+      << ": w = " << formatar4(maior) << " mm\n";
   }
 }
 

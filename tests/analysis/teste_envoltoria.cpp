@@ -31,7 +31,7 @@ TEST(Envoltoria, MomentoPorNoComZeroComoPontoDePartida) {
   TEnvoltoria env;
   calcularEnvoltoria(m, env);
   EXPECT_DOUBLE_EQ(env.momentoEnvMax[1], 13.0);
-  EXPECT_DOUBLE_EQ(env.momentoEnvMin[1], 0.0);  // never the smallest positive
+  EXPECT_DOUBLE_EQ(env.momentoEnvMin[1], 0.0);      // never the smallest positive
   EXPECT_DOUBLE_EQ(env.momentoEnvMin[2], -5.1235);  // four decimals
   EXPECT_DOUBLE_EQ(env.momentoEnvMax[6], 63.0);
   EXPECT_DOUBLE_EQ(env.momentoEnvMin[6], 0.0);

@@ -52,14 +52,13 @@ TEST(EstadosLimites, TensaoLimiteDeFissuracao) {
 TEST(EstadosLimites, RegistraAsEtapasNaOrdem) {
   TAnalise a = analise();
   ASSERT_TRUE(analisarEstadosLimites(a.p, a.m, a.registro));
-  const std::vector<std::string> esperado{
-      "Análise para o Estado Limite Último (ELU)",       "",
-      "Retirando Reações de Apoio Negativas",            "",
-      "Verificando a Necessidade de Reduzir a Rigidez",  "",
-      "Resolvendo Sistema de Equações Definitivo",       "",
-      "Análise para o Estado Limite de Serviço (ELS)",   "",
-      "Verificando a Necessidade de Reduzir a Rigidez",  "",
-      "Resolvendo Sistema de Equações Definitivo",       ""};
+  const std::vector<std::string> esperado{"Análise para o Estado Limite Último (ELU)",      "",
+                                          "Retirando Reações de Apoio Negativas",           "",
+                                          "Verificando a Necessidade de Reduzir a Rigidez", "",
+                                          "Resolvendo Sistema de Equações Definitivo",      "",
+                                          "Análise para o Estado Limite de Serviço (ELS)",  "",
+                                          "Verificando a Necessidade de Reduzir a Rigidez", "",
+                                          "Resolvendo Sistema de Equações Definitivo",      ""};
   EXPECT_EQ(a.registro.linhas, esperado);
   EXPECT_EQ(a.registro.repinturas, 7);
 }
@@ -85,8 +84,8 @@ TEST_P(EstadosLimitesEquilibrio, ReacoesSaoAsDasMolasEEquilibramAsCargas) {
     for (int k = 1; k <= m.nNos; ++k) {
       somaCargaX += m.cargaNodal[3 * k - 2][c];
       somaCargaY += m.cargaNodal[3 * k - 1][c];
-      maiorCarga = std::max({maiorCarga, std::abs(m.cargaNodal[3 * k - 2][c]),
-                             std::abs(m.cargaNodal[3 * k - 1][c])});
+      maiorCarga = std::max(
+          {maiorCarga, std::abs(m.cargaNodal[3 * k - 2][c]), std::abs(m.cargaNodal[3 * k - 1][c])});
     }
     for (int k = 1; k <= m.noInfDir; ++k) {
       somaReacaoX += m.reacao[3 * k - 2][c];
@@ -189,8 +188,8 @@ TEST(EstadosLimites, RetiraMolasTracionadasAteSobraremSoComprimidas) {
   }
   EXPECT_GT(retiradas, 0);
   EXPECT_LT(retiradas, m.noInfDir - 1);
-  EXPECT_EQ(m.apoioAtivo[1][2], 0);              // the windward corner lifts
-  EXPECT_EQ(m.apoioAtivo[m.noInfDir][2], 1);     // the leeward one presses
+  EXPECT_EQ(m.apoioAtivo[1][2], 0);           // the windward corner lifts
+  EXPECT_EQ(m.apoioAtivo[m.noInfDir][2], 1);  // the leeward one presses
   for (int k = 1; k <= m.noInfDir; ++k) EXPECT_EQ(m.apoioAtivo[k][1], 1);  // case 1 untouched
 
   const auto ref = teste::resolverCasoDenso(m, 2, kMolaDe(a.p), false);
@@ -222,7 +221,7 @@ TEST(EstadosLimites, TensaoIgualAoLimiteNaoReduz) {
   struct Caso {
     double mi, mf, ni, nf, tensao;
   } casos[] = {
-      {100, -300, 2, 4, 100.0 / 28125 * 7.5 + 3.0 / 1500},   // |−100|, tension
+      {100, -300, 2, 4, 100.0 / 28125 * 7.5 + 3.0 / 1500},     // |−100|, tension
       {-500, -700, -6, -6, 600.0 / 28125 * 7.5 - 6.0 / 1500},  // compression relieves
       {0, 0, 15, 15, 0.01},
   };
@@ -568,8 +567,14 @@ TEST(Icamento, NoDeIcamentoPelaDistancia) {
   struct Caso {
     double dica;
     int passos;
-  } casos[] = {{5.0, 1},      {7.5, 1},     {7.5 + L1, 1}, {7.5 + L1 + 0.01, 2}, {30.0, 2},
-               {30.01, 3},    {limite, passosDoDialogo(k)},  {1e6, passosDoDialogo(k)},
+  } casos[] = {{5.0, 1},
+               {7.5, 1},
+               {7.5 + L1, 1},
+               {7.5 + L1 + 0.01, 2},
+               {30.0, 2},
+               {30.01, 3},
+               {limite, passosDoDialogo(k)},
+               {1e6, passosDoDialogo(k)},
                {std::numeric_limits<double>::quiet_NaN(), passosDoDialogo(k)}};
   for (const Caso& c : casos) {
     TIcamento i = icamento(c.dica);

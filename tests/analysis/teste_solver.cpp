@@ -173,7 +173,7 @@ TEST_P(SolverBandaDensa, ConcordamComAEliminacaoDensa) {
     // so the numbers agree to the last bit (ISO C++ forbids contracting them
     // into fused multiply-adds differently in the two codes).
     EXPECT_EQ(diferencaRelativa(s.vetorSolucao, ref.deslocamento), 0.0) << caso;
-    const Vreal* f[7] = {nullptr,          &s.extremidade1, &s.extremidade2, &s.extremidade3,
+    const Vreal* f[7] = {nullptr,         &s.extremidade1, &s.extremidade2, &s.extremidade3,
                          &s.extremidade4, &s.extremidade5, &s.extremidade6};
     for (int i = 1; i <= 6; ++i)
       EXPECT_EQ(diferencaRelativa(*f[i], ref.esforcos.f[i]), 0.0) << caso << " f" << i;
@@ -239,13 +239,13 @@ INSTANTIATE_TEST_SUITE_P(
                       [](TModeloEF& m, double&) {
                         for (int k = 2; k <= m.noInfDir; ++k) m.apoioAtivo[k][1] = 0;
                       }},
-        TCasoSingular{"ElementoDeComprimentoNulo", [](TModeloEF& m, double&) { m.compElem[5] = 0; }},
+        TCasoSingular{"ElementoDeComprimentoNulo",
+                      [](TModeloEF& m, double&) { m.compElem[5] = 0; }},
         TCasoSingular{"CargaNaoNumerica",
                       [](TModeloEF& m, double&) { m.cargaNodal[7][1] = std::nan(""); }},
-        TCasoSingular{"ModuloInfinito",
-                      [](TModeloEF& m, double&) {
-                        m.moduloE[3] = std::numeric_limits<double>::infinity();
-                      }},
+        TCasoSingular{
+            "ModuloInfinito",
+            [](TModeloEF& m, double&) { m.moduloE[3] = std::numeric_limits<double>::infinity(); }},
         TCasoSingular{"MolaNaoNumerica", [](TModeloEF&, double& k) { k = std::nan(""); }},
         TCasoSingular{"CadeiaDeRotulas",  // top slab without bending: a mechanism
                       [](TModeloEF& m, double&) {

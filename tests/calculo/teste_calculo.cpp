@@ -187,9 +187,8 @@ TEST(Calculo, LogDeCadaParadaTerminaNoBanner) {
 }
 
 TEST(Calculo, SecaoFinaDemaisParaACargaTerminaVermelhaComOsDominios) {
-  TRodada r = calcular({{"Geometria.hc", "12"},
-                        {"Sobrecarga.tipoSobrecarga", "2"},
-                        {"Sobrecarga.q", "200"}});
+  TRodada r = calcular(
+      {{"Geometria.hc", "12"}, {"Sobrecarga.tipoSobrecarga", "2"}, {"Sobrecarga.q", "200"}});
   ASSERT_TRUE(r.parado());
   EXPECT_EQ(r.sessao.banner, "***** PROCESSAMENTO INTERROMPIDO *****");
   EXPECT_FALSE(r.sessao.projeto.estado.resultadosValidos);
@@ -207,7 +206,8 @@ TEST(Calculo, LocaisSemBarrasDaoAMensagemUmaSoVez) {
   TRodada r = calcular({{"Armadura.espMin", "40"}, {"Armadura.espMax", "40"}});
   ASSERT_TRUE(r.parado());
   int vazios = 0;
-  for (size_t k = 1; k <= nLocais; ++k) vazios += r.sessao.dimensionamento.alternativasBarras[k].empty();
+  for (size_t k = 1; k <= nLocais; ++k)
+    vazios += r.sessao.dimensionamento.alternativasBarras[k].empty();
   EXPECT_GE(vazios, 2);
   EXPECT_EQ(r.contar("Não Foram encontradas barras para satisfazer o problema"), 1);
   EXPECT_EQ(r.contar("Aumente a espessura e recalcule"), 1);
@@ -217,9 +217,8 @@ TEST(Calculo, LocaisSemBarrasDaoAMensagemUmaSoVez) {
 }
 
 TEST(Calculo, TaxaDeArmaduraAcimaDoLimiteParaACadaPosicao) {
-  TRodada r = calcular({{"Geometria.hc", "12"},
-                        {"Sobrecarga.tipoSobrecarga", "2"},
-                        {"Sobrecarga.q", "40"}});
+  TRodada r = calcular(
+      {{"Geometria.hc", "12"}, {"Sobrecarga.tipoSobrecarga", "2"}, {"Sobrecarga.q", "40"}});
   ASSERT_TRUE(r.parado());
   int acima = 0;
   for (size_t p = 1; p <= nPosicoes; ++p) acima += r.sessao.dimensionamento.taxaArmadura[p] > 0.025;

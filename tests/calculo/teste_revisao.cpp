@@ -29,7 +29,8 @@ TEST(Revisao, TelasMaisPesadasReduzemAsBarrasSemRefazerAAnalise) {
   EXPECT_EQ(s.analise.modelo.momentoIni[5][1], momento);
   EXPECT_EQ(d.telaEscolhida[9], 10);
   EXPECT_DOUBLE_EQ(d.areaTela[3], 2 * 7.85);
-  for (size_t k = 1; k <= nLocais; ++k) EXPECT_LE(d.asBarrasCalculada[k], antes.asBarrasCalculada[k] + 1e-9) << k;
+  for (size_t k = 1; k <= nLocais; ++k)
+    EXPECT_LE(d.asBarrasCalculada[k], antes.asBarrasCalculada[k] + 1e-9) << k;
   EXPECT_EQ(s.projeto.Resultados.telaEscolhida, (std::array<int, 6>{10, 10, 10, 10, 10, 10}));
   EXPECT_TRUE(registro.linhas.empty());
 }

@@ -14,8 +14,8 @@ namespace galeria {
 namespace {
 
 std::string valorAleatorio(std::mt19937& gerador) {
-  static const char* const especiais[] = {"0", "-1", "1e9", "-1e9", "1e300", "0,0001",
-                                          "-0,5", "2", "45", "1000000", "12", "3"};
+  static const char* const especiais[] = {"0",    "-1", "1e9", "-1e9",    "1e300", "0,0001",
+                                          "-0,5", "2",  "45",  "1000000", "12",    "3"};
   std::uniform_int_distribution<int> escolha(0, 3);
   switch (escolha(gerador)) {
     case 0: {

@@ -29,10 +29,9 @@ inline void cargaSimetrica(TModeloEF& m, int caso, double q, double ph, double d
                            double peso = 0.0) {
   const int n = m.nNos;
   const double yTopo = m.yNo[m.noSupDir], yBase = m.yNo[1];
-  const auto pressaoLateral = [&](double y) {
-    return ph + dph * (yTopo - y) / (yTopo - yBase);
-  };
-  for (int k = m.noSupDir; k <= m.noSupEsq; ++k) m.cargaNodal[3 * k - 1][caso] -= q * m.inflSuperior[k];
+  const auto pressaoLateral = [&](double y) { return ph + dph * (yTopo - y) / (yTopo - yBase); };
+  for (int k = m.noSupDir; k <= m.noSupEsq; ++k)
+    m.cargaNodal[3 * k - 1][caso] -= q * m.inflSuperior[k];
   for (int k = 1; k <= m.noInfDir; ++k) m.cargaNodal[3 * k - 1][caso] -= peso * m.inflInferior[k];
   for (int k = m.noInfDir; k <= m.noSupDir; ++k)
     m.cargaNodal[3 * k - 2][caso] -= pressaoLateral(m.yNo[k]) * m.inflDireita[k];

@@ -15,8 +15,8 @@ using TMatriz6 = std::array<std::array<double, 6>, 6>;
 // Local stiffness of element e, bending terms times phi.
 inline TMatriz6 rigidezLocalDensa(const TModeloEF& m, int e, double phi) {
   const double L = m.compElem[e], E = m.moduloE[e], A = m.area[e], I = m.inercia[e];
-  const double a = E * A / L, b = 12 * phi * E * I / (L * L * L),
-               d = 6 * phi * E * I / (L * L), g = 4 * phi * E * I / L, h = 2 * phi * E * I / L;
+  const double a = E * A / L, b = 12 * phi * E * I / (L * L * L), d = 6 * phi * E * I / (L * L),
+               g = 4 * phi * E * I / L, h = 2 * phi * E * I / L;
   return TMatriz6{{{a, 0, 0, -a, 0, 0},
                    {0, b, d, 0, -b, d},
                    {0, d, g, 0, -d, h},
@@ -109,7 +109,8 @@ inline TEsforcosDensos esforcosDensos(const TModeloEF& m, const Vreal& x, bool r
     const TMatriz6 k = rigidezLocalDensa(m, e, reduzida ? m.fatorInerciaAtual[e] : 1.0);
     const TMatriz6 T = transformacaoDensa(m, e);
     const int f = m.noFinal(e);
-    const double d[6] = {x[3 * e - 2], x[3 * e - 1], x[3 * e], x[3 * f - 2], x[3 * f - 1], x[3 * f]};
+    const double d[6] = {x[3 * e - 2], x[3 * e - 1], x[3 * e],
+                         x[3 * f - 2], x[3 * f - 1], x[3 * f]};
     double dl[6] = {};
     for (int i = 0; i < 6; ++i)
       for (int j = 0; j < 6; ++j) dl[i] += T[i][j] * d[j];

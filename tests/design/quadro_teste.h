@@ -24,7 +24,7 @@ inline TQuadro quadroRetangular(const TProjeto& p, int nLaje, int nParede, int n
   TQuadro q;
   TModeloEF& m = q.m;
   const TGeometria& g = p.Geometria;
-  const double largura = g.bl * 100.0 + g.hp;          // between wall centre lines
+  const double largura = g.bl * 100.0 + g.hp;  // between wall centre lines
   const double altura = g.hl * 100.0 + (g.hb + g.hc) / 2.0;
   const double x0 = g.hp / 2.0, y0 = g.hb / 2.0;
   m.tipoMisula = nMisula > 0 ? 4 : 1;
@@ -68,16 +68,9 @@ inline TQuadro quadroRetangular(const TProjeto& p, int nLaje, int nParede, int n
   S[9] = m.noSupDir + (m.noSupEsq - m.noSupDir) / 2;
 
   const double c = p.Armadura.cobrimento;
-  const double h[10] = {0,
-                        g.hb,
-                        g.hb,
-                        espessuraQuina(g.hp, g.mhb, g.hb, g.mvb),
-                        g.hp,
-                        g.hp,
-                        g.hp,
-                        espessuraQuina(g.hp, g.mhc, g.hc, g.mvc),
-                        g.hc,
-                        g.hc};
+  const double h[10] = {0,    g.hb, g.hb, espessuraQuina(g.hp, g.mhb, g.hb, g.mvb),
+                        g.hp, g.hp, g.hp, espessuraQuina(g.hp, g.mhc, g.hc, g.mvc),
+                        g.hc, g.hc};
   for (size_t i = 1; i <= 9; ++i) {
     q.s.espessura[i] = h[i];
     q.s.dLinha[i] = (i == 3 || i == 7) ? 2 * c + 1 : c + 0.5;

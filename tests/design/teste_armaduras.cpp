@@ -36,19 +36,20 @@ TEST(Armaduras, TelaPadraoEhAMaisLeveAcimaDaMinima) {
     int indice;
   };
   const Caso casos[] = {
-      {2.3221, 4},        // L246
-      {2.3221 / 2, 1},    // L138
-      {1.38, 2},          // equal is not enough: L159
-      {0.0, 0},           // L113
-      {7.0, 10},          // L785
-      {9.0, 10},          // none exceeds: L785 all the same
+      {2.3221, 4},      // L246
+      {2.3221 / 2, 1},  // L138
+      {1.38, 2},        // equal is not enough: L159
+      {0.0, 0},         // L113
+      {7.0, 10},        // L785
+      {9.0, 10},        // none exceeds: L785 all the same
   };
   const TCatalogoTelas& cat = construirCatalogoTelas();
   for (const Caso& c : casos) {
     TDimensionamento d;
     d.asMinimaAdotada.fill(c.minima);
     escolherTelasPadrao(cat, d);
-    for (int k : locaisComTela) EXPECT_EQ(d.telaEscolhida[static_cast<size_t>(k)], c.indice) << c.minima;
+    for (int k : locaisComTela)
+      EXPECT_EQ(d.telaEscolhida[static_cast<size_t>(k)], c.indice) << c.minima;
     EXPECT_DOUBLE_EQ(d.areaTela[1], cat.secaoLongitudinal(c.indice));
     EXPECT_DOUBLE_EQ(d.areaTela[3], 2 * cat.secaoLongitudinal(c.indice));
     EXPECT_DOUBLE_EQ(d.areaTela[8], 0.0);
@@ -64,10 +65,10 @@ TEST(Armaduras, OrdemDasTelasNoArquivo) {
 
 TEST(Armaduras, NecessidadeDeBarras) {
   // bars, mesh, minimum -> need
-  EXPECT_DOUBLE_EQ(necessidadeBarras(1.2, 1.38, 2.3221), 1.2);        // design governs
-  EXPECT_NEAR(necessidadeBarras(0.0, 1.38, 2.3221), 0.9421, 1e-12);   // mesh short of minimum
-  EXPECT_DOUBLE_EQ(necessidadeBarras(0.0, 1.96, 2.3221), 0.9351);     // raised to 3 d6,3
-  EXPECT_DOUBLE_EQ(necessidadeBarras(0.0, 2.46, 2.3221), 0.0);        // mesh covers both
+  EXPECT_DOUBLE_EQ(necessidadeBarras(1.2, 1.38, 2.3221), 1.2);       // design governs
+  EXPECT_NEAR(necessidadeBarras(0.0, 1.38, 2.3221), 0.9421, 1e-12);  // mesh short of minimum
+  EXPECT_DOUBLE_EQ(necessidadeBarras(0.0, 1.96, 2.3221), 0.9351);    // raised to 3 d6,3
+  EXPECT_DOUBLE_EQ(necessidadeBarras(0.0, 2.46, 2.3221), 0.0);       // mesh covers both
   EXPECT_DOUBLE_EQ(necessidadeBarras(0.5, 2.46, 2.3221), 0.9351);
 }
 
@@ -208,8 +209,7 @@ TEST(Armaduras, TaxaDeArmaduraPorPosicao) {
               1e-12);
   EXPECT_DOUBLE_EQ(d.taxaArmadura[1], std::round(7.85 / 1150 * 1e4) / 1e4);
   // Position 15 sees the top external bars at the haunch end as well.
-  EXPECT_NEAR(d.taxaArmadura[15],
-              std::round((15.7 + 28.75 - 7.85) / 1150 * 1e4) / 1e4, 1e-12);
+  EXPECT_NEAR(d.taxaArmadura[15], std::round((15.7 + 28.75 - 7.85) / 1150 * 1e4) / 1e4, 1e-12);
   EXPECT_EQ(excedidas, (std::vector<int>{14, 15, 16, 18}));
 }
 
@@ -277,26 +277,26 @@ TEST(ArmaduraAoLongoLinhas, EspessuraTelasEDLinhaPorNo) {
     double espessura, ext, inte;
   };
   const Linha linhas[] = {
-      {9, 20, s1, s2},            // mid-span
-      {13, 20, s1, s2},           // 41,9 cm before the haunch: slab mesh alone
-      {14, 20, s1 + s5, s2},      // 20,9 cm before it: both external meshes
-      {15, 20, s1 + s5, s2},      // haunch end
+      {9, 20, s1, s2},                // mid-span
+      {13, 20, s1, s2},               // 41,9 cm before the haunch: slab mesh alone
+      {14, 20, s1 + s5, s2},          // 20,9 cm before it: both external meshes
+      {15, 20, s1 + s5, s2},          // haunch end
       {16, 27.677670, s1 + s5, s2},   // half-way along the bottom haunch
       {17, 35.355339, s1 + s5, 0.0},  // bottom corner
       {18, 25.177670, s1 + s5, s6},   // half-way up the wall haunch
       {19, 15, s1 + s5, s6},
-      {20, 15, s1 + s5, s6},      // 19,9 cm above the haunch
-      {21, 15, s5, s6},           // 39,8 cm above it
+      {20, 15, s1 + s5, s6},  // 19,9 cm above the haunch
+      {21, 15, s5, s6},       // 39,8 cm above it
       {23, 15, s5, s6},
-      {25, 15, s5, s6},           // 39,8 cm below the top haunch
-      {26, 15, s5 + s9, s6},      // 19,9 cm below it
+      {25, 15, s5, s6},       // 39,8 cm below the top haunch
+      {26, 15, s5 + s9, s6},  // 19,9 cm below it
       {27, 15, s5 + s9, s6},
       {28, 24.470563, s5 + s9, s6},   // half-way up the top wall haunch
       {29, 33.941125, s5 + s9, 0.0},  // top corner
       {30, 25.970563, s5 + s9, s10},  // half-way along the top-slab haunch
       {31, 18, s5 + s9, s10},
-      {32, 18, s5 + s9, s10},     // 20,9 cm past the haunch
-      {33, 18, s9, s10},          // 41,9 cm past it
+      {32, 18, s5 + s9, s10},  // 20,9 cm past the haunch
+      {33, 18, s9, s10},       // 41,9 cm past it
       {37, 18, s9, s10},
   };
   for (const Linha& l : linhas) {
@@ -331,8 +331,7 @@ TEST_F(ArmaduraAoLongo, ConcordaComOProjetoNasSecoes) {
     const size_t no = static_cast<size_t>(S[static_cast<size_t>(secao)]);
     EXPECT_NEAR(d.asExtAoLongo[no], d.asPosicao[static_cast<size_t>(2 * secao - 1)], 0.005)
         << secao;
-    EXPECT_NEAR(d.asIntAoLongo[no], d.asPosicao[static_cast<size_t>(2 * secao)], 0.005)
-        << secao;
+    EXPECT_NEAR(d.asIntAoLongo[no], d.asPosicao[static_cast<size_t>(2 * secao)], 0.005) << secao;
   }
   for (int n = S[1]; n <= S[9]; ++n) {
     EXPECT_GE(d.asExtAoLongo[static_cast<size_t>(n)], 0.0);
@@ -349,12 +348,9 @@ TEST_F(ArmaduraAoLongo, ConcordaComOProjetoNasSecoes) {
 // held case alone.
 TEST_F(ArmaduraAoLongo, FalhaRelataOCasoQueFalhouEPara) {
   definirEsforco(q.m, q.s.noSecao[meioParede], 3, -60000);
-  const std::vector<std::string> esperado{"",
-                                          "O dimensionamento está fora dos domínios 2, 3 ou 4",
-                                          "",
-                                          "Problema no cálculo de Vmax e Hmax",
-                                          "",
-                                          "Aumente a Espessura e Recalcule"};
+  const std::vector<std::string> esperado{"", "O dimensionamento está fora dos domínios 2, 3 ou 4",
+                                          "", "Problema no cálculo de Vmax e Hmax",
+                                          "", "Aumente a Espessura e Recalcule"};
   for (int casoGuardado : {4, 3, 1, 0}) {
     d.casoEmDimensionamento = casoGuardado;
     parado = false;
@@ -379,7 +375,8 @@ TEST_F(ArmaduraAoLongo, ComprimentosRetos) {
   EXPECT_NEAR(C[4], 21.21, 0.005);
   EXPECT_NEAR(C[9], 21.21, 0.005);
   const int ordem[9] = {0, 1, 13, 7, 6, 11, 2, 14, 12};
-  for (size_t i = 1; i <= 8; ++i) EXPECT_DOUBLE_EQ(d.comprimentoPeca[i], C[static_cast<size_t>(ordem[i])]);
+  for (size_t i = 1; i <= 8; ++i)
+    EXPECT_DOUBLE_EQ(d.comprimentoPeca[i], C[static_cast<size_t>(ordem[i])]);
 }
 
 TEST_F(ArmaduraAoLongo, ComprimentosSemNecessidade) {
@@ -392,16 +389,16 @@ TEST_F(ArmaduraAoLongo, ComprimentosSemNecessidade) {
   const double L = 30, cl = 3.5, hp = 15, hb = 15, hc = 15;
   auto X = [&](int i) { return x[static_cast<size_t>(i)]; };
   auto Y = [&](int i) { return y[static_cast<size_t>(i)]; };
-  EXPECT_DOUBLE_EQ(C[1], std::min(hp / 2 + X(S[3]) - X(S[2]) + L - cl,
-                                  hp / 2 + X(S[3]) - X(S[1]) - cl));
-  EXPECT_DOUBLE_EQ(C[2], std::min(hb / 2 + Y(S[4]) - Y(S[3]) + L - cl,
-                                  hb / 2 + Y(S[5]) - Y(S[3]) - cl));
+  EXPECT_DOUBLE_EQ(C[1],
+                   std::min(hp / 2 + X(S[3]) - X(S[2]) + L - cl, hp / 2 + X(S[3]) - X(S[1]) - cl));
+  EXPECT_DOUBLE_EQ(C[2],
+                   std::min(hb / 2 + Y(S[4]) - Y(S[3]) + L - cl, hb / 2 + Y(S[5]) - Y(S[3]) - cl));
   EXPECT_DOUBLE_EQ(C[3], L + cl);
   EXPECT_DOUBLE_EQ(C[5], L + cl);
-  EXPECT_DOUBLE_EQ(C[6], std::min(hc / 2 + Y(S[7]) - Y(S[6]) + L - cl,
-                                  hc / 2 + Y(S[7]) - Y(S[5]) - cl));
-  EXPECT_DOUBLE_EQ(C[7], std::min(hp / 2 + X(S[7]) - X(S[8]) + L - cl,
-                                  hp / 2 + X(S[7]) - X(S[9]) - cl));
+  EXPECT_DOUBLE_EQ(C[6],
+                   std::min(hc / 2 + Y(S[7]) - Y(S[6]) + L - cl, hc / 2 + Y(S[7]) - Y(S[5]) - cl));
+  EXPECT_DOUBLE_EQ(C[7],
+                   std::min(hp / 2 + X(S[7]) - X(S[8]) + L - cl, hp / 2 + X(S[7]) - X(S[9]) - cl));
   EXPECT_DOUBLE_EQ(C[8], L + cl);
   EXPECT_DOUBLE_EQ(C[10], L + cl);
 }
@@ -420,7 +417,8 @@ TEST_F(ArmaduraAoLongo, ComprimentoAteOUltimoNoNecessitado) {
   d.asExtAoLongo[static_cast<size_t>(S[2] - 2)] = 0.98;  // 0,9351 ≥ 0,95·0,98: covered
   calcularComprimentosBarras(p, q.m, q.s, d);
   const int j = S[2] - 2;
-  const double esperado = 15.0 / 2 + x[static_cast<size_t>(S[3])] - x[static_cast<size_t>(j)] + 30 - 3.5;
+  const double esperado =
+      15.0 / 2 + x[static_cast<size_t>(S[3])] - x[static_cast<size_t>(j)] + 30 - 3.5;
   EXPECT_DOUBLE_EQ(d.comprimentoBarra[1], esperado);
   EXPECT_DOUBLE_EQ(d.asBarrasEscolhida[1], 0.9351);
 }
@@ -441,24 +439,33 @@ TEST(ComprimentosBarras, PecasVarridasNosDoisQuadros) {
   // 9, 9, 9, 12, 15, 15, 15, 19.
   const Caso casos[] = {
       // One node past the haunch ends toward mid-span.
-      {1, "perto", {7, 11, 13, 17},
+      {1,
+       "perto",
+       {7, 11, 13, 17},
        {0, 159.625, 121.5, 117.25, 21.213203, 81.833333, 121.5, 159.625, 81.833333, 21.213203,
         129.125}},
       // The haunch ends themselves.
-      {1, "misulas", {8, 10, 14, 16},
+      {1,
+       "misulas",
+       {8, 10, 14, 16},
        {0, 117.75, 112.333333, 75.375, 21.213203, 81.833333, 112.333333, 117.75, 81.833333,
         21.213203, 117.25}},
       // Mid-spans: the caps win.
-      {1, "meios", {5, 12, 19},
+      {1,
+       "meios",
+       {5, 12, 19},
        {0, 171.5, 121.5, 129.125, 21.213203, 81.833333, 121.5, 171.5, 81.833333, 21.213203,
         129.125}},
-      {0, "perto", {7, 11, 13, 17},
+      {0,
+       "perto",
+       {7, 11, 13, 17},
        {0, 159.625, 121.5, 159.125, 0, 113.5, 121.5, 159.625, 113.5, 0, 151.625}},
       // The corner nodes: measured from the inner face of the other member.
-      {0, "cantos", {9, 15},
+      {0,
+       "cantos",
+       {9, 15},
        {0, 75.875, 73.166667, 75.375, 0, 65.166667, 73.166667, 75.875, 65.166667, 0, 67.875}},
-      {0, "meios", {5, 12, 19},
-       {0, 171.5, 121.5, 163.5, 0, 113.5, 121.5, 171.5, 113.5, 0, 163.5}},
+      {0, "meios", {5, 12, 19}, {0, 171.5, 121.5, 163.5, 0, 113.5, 121.5, 171.5, 113.5, 0, 163.5}},
   };
   for (const Caso& c : casos) {
     TProjeto p = projetoInicial();

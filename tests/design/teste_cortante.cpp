@@ -32,8 +32,8 @@ struct LajeSuperior {
     armadura.asBarrasEscolhida[7] = 1.0;
     armadura.asBarrasEscolhida[9] = 0.67;
     armadura.asFadigaQuina = 0.5;
-    armadura.asBarrasEscolhida[8] = 9.0;   // internal corner: not tension steel here
-    armadura.asFadigaCoroamento = 9.0;     // crown fatigue bars: not over the corner
+    armadura.asBarrasEscolhida[8] = 9.0;  // internal corner: not tension steel here
+    armadura.asFadigaCoroamento = 9.0;    // crown fatigue bars: not over the corner
   }
   void cortante(int no, int caso, double v) { modelo.cortanteIni[no][caso] = v; }
 };
@@ -66,8 +66,8 @@ TEST(CortanteSecao, CortanteDeProjetoDecideSeCalcula) {
     double asw;
   };
   const Caso casos[] = {
-      {vrd1, false, 0.0},    // equal: no stirrups needed
-      {95.0, true, 0.0},     // above Vrd1, below Vc: computed, none needed
+      {vrd1, false, 0.0},  // equal: no stirrups needed
+      {95.0, true, 0.0},   // above Vrd1, below Vc: computed, none needed
       {120.0, true, 6.8945},
   };
   for (const auto& c : casos) {
@@ -95,8 +95,8 @@ TEST(CortanteSecao, CortanteDeProjetoIgnoraIcamento) {
 }
 
 TEST(CortanteSecao, TensaoDoEstriboPelaAltura) {
-  const std::pair<double, double> casos[] = {
-      {10.0, 25.0}, {15.0, 25.0}, {25.0, 34.25}, {30.0, 38.875}, {35.0, 43.5}, {60.0, 43.5}};
+  const std::pair<double, double> casos[] = {{10.0, 25.0},   {15.0, 25.0}, {25.0, 34.25},
+                                             {30.0, 38.875}, {35.0, 43.5}, {60.0, 43.5}};
   for (auto [h, twd] : casos) EXPECT_DOUBLE_EQ(tensaoEstribo(h), twd) << h;
 }
 
@@ -278,8 +278,8 @@ TEST(CortanteRobustez, EntradasAbsurdasDaoNumerosFinitos) {
       for (int caso = 1; caso <= 4; ++caso) l.cortante(n, caso, c.cortante);
     const auto r = verificarCortante(l.projeto, l.modelo, l.secoes, l.armadura);
     for (const auto* v : {&r.cortanteMisula, &r.cortanteParede}) {
-      for (double x : {v->Vsd, v->fctm, v->fctd, v->de, v->Ka, v->Ro1, v->Vrd1, v->Twd, v->Vc,
-                       v->Asw})
+      for (double x :
+           {v->Vsd, v->fctm, v->fctd, v->de, v->Ka, v->Ro1, v->Vrd1, v->Twd, v->Vc, v->Asw})
         EXPECT_TRUE(std::isfinite(x)) << c.nome;
       EXPECT_GE(v->Asw, 0.0) << c.nome;
     }

@@ -24,8 +24,8 @@ TEntradaCusto entradaBase() {
   // No steel unless a test puts some: meshes beyond the table, no bars.
   e.telas = {11, 11, 11, 11, 11, 11};
   TBarrasCusto& b = e.barras;
-  for (std::string* t : {&b.EBE, &b.EBI, &b.EQIE, &b.EQII, &b.EFE, &b.EFI, &b.EQSE, &b.EQSI,
-                         &b.ECE, &b.ECI, &b.Efs, &b.Efq})
+  for (std::string* t : {&b.EBE, &b.EBI, &b.EQIE, &b.EQII, &b.EFE, &b.EFI, &b.EQSE, &b.EQSI, &b.ECE,
+                         &b.ECI, &b.Efs, &b.Efq})
     *t = semBarras;
   e.comprimentoBarra = criarVreal(14);
   e.comprimentoPeca = criarVreal(8);
@@ -40,14 +40,30 @@ TEST(Custo, ValidacoesNaOrdemComSuasMensagens) {
   };
   const Caso casos[] = {
       {{"", "", "", ""}, "Entre com um valor para o preço do aço CA 60.", TCampoCusto::precoCA60},
-      {{"0", "", "1", "1"}, "Entre com um valor para o preço do aço CA 50.", TCampoCusto::precoCA50},
-      {{"0", "0", "", ""}, "Entre com um valor para o preço do concreto.", TCampoCusto::precoConcreto},
-      {{"0", "0", "0", ""}, "Entre com um valor para a quantidades de peças.", TCampoCusto::quantidadePecas},
-      {{"0", "0", "0", "0"}, "O preço do aço CA 60 deverá ser maior que zero.", TCampoCusto::precoCA60},
-      {{"5", "0,00", "0", "0"}, "O preço do aço CA 50 deverá ser maior que zero.", TCampoCusto::precoCA50},
-      {{"5", "4", "0", "0"}, "O preço do concreto deverá ser maior que zero.", TCampoCusto::precoConcreto},
-      {{"5", "4", "170", "0"}, "O número de unidades deverá ser maior que zero.", TCampoCusto::quantidadePecas},
-      {{",", "4", "170", "1"}, "O preço do aço CA 60 deverá ser maior que zero.", TCampoCusto::precoCA60},
+      {{"0", "", "1", "1"},
+       "Entre com um valor para o preço do aço CA 50.",
+       TCampoCusto::precoCA50},
+      {{"0", "0", "", ""},
+       "Entre com um valor para o preço do concreto.",
+       TCampoCusto::precoConcreto},
+      {{"0", "0", "0", ""},
+       "Entre com um valor para a quantidades de peças.",
+       TCampoCusto::quantidadePecas},
+      {{"0", "0", "0", "0"},
+       "O preço do aço CA 60 deverá ser maior que zero.",
+       TCampoCusto::precoCA60},
+      {{"5", "0,00", "0", "0"},
+       "O preço do aço CA 50 deverá ser maior que zero.",
+       TCampoCusto::precoCA50},
+      {{"5", "4", "0", "0"},
+       "O preço do concreto deverá ser maior que zero.",
+       TCampoCusto::precoConcreto},
+      {{"5", "4", "170", "0"},
+       "O número de unidades deverá ser maior que zero.",
+       TCampoCusto::quantidadePecas},
+      {{",", "4", "170", "1"},
+       "O preço do aço CA 60 deverá ser maior que zero.",
+       TCampoCusto::precoCA60},
   };
   for (const Caso& c : casos) {
     TEntradaCusto e = entradaBase();
@@ -89,9 +105,9 @@ TEST(Custo, TelasDasParedesContamDuasVezes) {
     double comprimento;  // cm of mesh across the section
   };
   const Caso casos[] = {
-      {&TTelasCusto::BE, 2 * 60 + 50}, {&TTelasCusto::BI, 80},
+      {&TTelasCusto::BE, 2 * 60 + 50},        {&TTelasCusto::BI, 80},
       {&TTelasCusto::FE, 2 * (10 + 20 + 30)}, {&TTelasCusto::FI, 2 * 70},
-      {&TTelasCusto::CE, 2 * 40 + 50}, {&TTelasCusto::CI, 80},
+      {&TTelasCusto::CE, 2 * 40 + 50},        {&TTelasCusto::CI, 80},
   };
   for (const Caso& c : casos) {
     TEntradaCusto e = entradaBase();
@@ -119,12 +135,10 @@ TEST(Custo, BarrasDeQuinaEParedeContamDuasVezes) {
     double L;  // with comprimentoBarra[i] = 100 + i
   };
   const Caso casos[] = {
-      {&TBarrasCusto::EBE, 1, 111},   {&TBarrasCusto::EBI, 1, 112},
-      {&TBarrasCusto::EQIE, 2, 203},  {&TBarrasCusto::EQII, 2, 312},
-      {&TBarrasCusto::EFE, 2, 113},   {&TBarrasCusto::EFI, 2, 114},
-      {&TBarrasCusto::EQSE, 2, 213},  {&TBarrasCusto::EQSI, 2, 327},
-      {&TBarrasCusto::ECE, 1, 111},   {&TBarrasCusto::ECI, 1, 112},
-      {&TBarrasCusto::Efs, 1, 112},   {&TBarrasCusto::Efq, 2, 213},
+      {&TBarrasCusto::EBE, 1, 111},  {&TBarrasCusto::EBI, 1, 112},  {&TBarrasCusto::EQIE, 2, 203},
+      {&TBarrasCusto::EQII, 2, 312}, {&TBarrasCusto::EFE, 2, 113},  {&TBarrasCusto::EFI, 2, 114},
+      {&TBarrasCusto::EQSE, 2, 213}, {&TBarrasCusto::EQSI, 2, 327}, {&TBarrasCusto::ECE, 1, 111},
+      {&TBarrasCusto::ECI, 1, 112},  {&TBarrasCusto::Efs, 1, 112},  {&TBarrasCusto::Efq, 2, 213},
   };
   for (const Caso& c : casos) {
     TEntradaCusto e = entradaBase();

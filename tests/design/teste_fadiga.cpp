@@ -121,10 +121,10 @@ TEST_F(FadigaNoQuadro, MesmosSinaisUsamSecaoFissurada) {
 TEST_F(FadigaNoQuadro, MaiorVariacaoGovernaAQuina) {
   // Above the limit at two sections; the larger extra wins, and a range
   // above the limit whose total area is below As gives nothing.
-  momentos(misulaParedeSuperior, 900, 0, 0);   // Δσ ≈ 15,4 > 11
-  momentos(misulaLajeSuperior, 1300, 0, 0);    // As 5,66+1,13 = 6,79: Δσ ≈ 18,5
+  momentos(misulaParedeSuperior, 900, 0, 0);  // Δσ ≈ 15,4 > 11
+  momentos(misulaLajeSuperior, 1300, 0, 0);   // As 5,66+1,13 = 6,79: Δσ ≈ 18,5
   d.areaTela[7] = 20.0;
-  momentos(quinaSuperior, 3000, 0, 0);         // d = 31,82 − 7, As 20: Δσ ≈ 6,7
+  momentos(quinaSuperior, 3000, 0, 0);  // d = 31,82 − 7, As 20: Δσ ≈ 6,7
   verificarFadiga(p, q.m, q.s, d);
   const double s1 = 900 / (0.9 * 11.5 * 5.66), s3 = 1300 / (0.9 * 11.5 * 6.79);
   EXPECT_NEAR(d.tensaoFadigaQuina, std::max(s1, s3), 1e-9);
@@ -195,8 +195,8 @@ TEST_F(FadigaNoQuadro, SemAcoNemConcretoNaoGeraNaN) {
   momentos(misulaParedeSuperior, 800, -300, 100);
   momentos(meioSuperior, 800, -300, 100);
   verificarFadiga(p, q.m, q.s, d);
-  for (double v : {d.tensaoFadigaQuina, d.tensaoFadigaCoroamento, d.asFadigaQuina,
-                   d.asFadigaCoroamento})
+  for (double v :
+       {d.tensaoFadigaQuina, d.tensaoFadigaCoroamento, d.asFadigaQuina, d.asFadigaCoroamento})
     EXPECT_TRUE(std::isfinite(v));
   EXPECT_FALSE(d.alternativasFadiga[1].empty());
   EXPECT_FALSE(d.alternativasFadiga[2].empty());

@@ -32,9 +32,7 @@ struct Quadro {
     modelo.momentoIni[secao][caso] = M;
     modelo.normalIni[secao][caso] = N;
   }
-  TFissuracao verificar() const {
-    return verificarFissuracao(projeto, modelo, secoes, armadura);
-  }
+  TFissuracao verificar() const { return verificarFissuracao(projeto, modelo, secoes, armadura); }
 };
 
 TEST(Fissuracao, CasoTrabalhadoComLimiteDaTensao) {
@@ -162,9 +160,9 @@ TEST(Fissuracao, ArmaduraVistaEmCadaPosicao) {
   a.asFadigaQuina = 0.25;
   a.asFadigaCoroamento = 0.5;
   // Mesh of one location + bars of one or two + fatigue bars, read as sums.
-  const double esperado[nPosicoes + 1] = {0,     101,    202,    304,   202,    303,   4,
-                                          308,   606,    505,    606,   712.25, 606,   707.25,
-                                          8,     716.25, 1010.5, 909,   1010.5};
+  const double esperado[nPosicoes + 1] = {0,   101,    202,    304, 202,    303, 4,
+                                          308, 606,    505,    606, 712.25, 606, 707.25,
+                                          8,   716.25, 1010.5, 909, 1010.5};
   for (int p = 1; p <= nPosicoes; ++p)
     EXPECT_DOUBLE_EQ(armaduraPosicao(a, p).area, esperado[p]) << "position " << p;
 
@@ -231,8 +229,8 @@ TEST(Fissuracao, FaceTracionadaSemResultadoContaComoExcedida) {
     const TFissuracao f = q.verificar();
     EXPECT_TRUE(f.semResultado[6][c.posicao]) << c.nome;
     EXPECT_TRUE(fissuracaoExcedida(f, c.posicao, 1000.0)) << c.nome;
-    for (const auto* tabela : {&f.momentoFissura, &f.aberturaFissura, &f.tensaoAcoFissura,
-                               &f.taxaEnvolvimento})
+    for (const auto* tabela :
+         {&f.momentoFissura, &f.aberturaFissura, &f.tensaoAcoFissura, &f.taxaEnvolvimento})
       for (const auto& linha : *tabela)
         for (double v : linha) EXPECT_TRUE(std::isfinite(v)) << c.nome;
   }
@@ -277,7 +275,8 @@ struct Triagem : Quadro {
     armadura.areaTela[9] = 1.13;
     armadura.areaTela[10] = 1.13;
     for (int k : {5, 9, 10}) armadura.diametroTela[k] = 3.8;
-    for (int k = 1; k <= nLocais; ++k) listas.alternativasBarras[k] = {lerAlternativaTriagem(hifens49)};
+    for (int k = 1; k <= nLocais; ++k)
+      listas.alternativasBarras[k] = {lerAlternativaTriagem(hifens49)};
     // w ≈ 0,0605 mm with the first, ≈ 0,0191 mm with the second.
     listas.alternativasBarras[9] = {lerAlternativaTriagem("3 d6,3 -  (0% abaixo)"),
                                     lerAlternativaTriagem("6 d8,0 - (0,52% acima)")};

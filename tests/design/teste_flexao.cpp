@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "design/flexao.h"
 #include "design/armaduras.h"
+#include "design/flexao.h"
 #include "quadro_teste.h"
 
 namespace galeria {
@@ -87,10 +87,10 @@ TEST(Flexao, MinimaReduzidaPorSecaoGovernante) {
     size_t local;  // 0: nothing halved
   };
   const Caso casos[] = {
-      {meioInferior, -1, 1},  {meioInferior, +1, 2},  {quinaInferior, -1, 3},
-      {quinaInferior, +1, 4}, {meioParede, -1, 5},    {meioParede, +1, 6},
-      {quinaSuperior, -1, 7}, {quinaSuperior, +1, 8}, {meioSuperior, -1, 9},
-      {meioSuperior, +1, 10}, {misulaLajeInferior, -1, 0}, {misulaParedeSuperior, +1, 0},
+      {meioInferior, -1, 1},       {meioInferior, +1, 2},       {quinaInferior, -1, 3},
+      {quinaInferior, +1, 4},      {meioParede, -1, 5},         {meioParede, +1, 6},
+      {quinaSuperior, -1, 7},      {quinaSuperior, +1, 8},      {meioSuperior, -1, 9},
+      {meioSuperior, +1, 10},      {misulaLajeInferior, -1, 0}, {misulaParedeSuperior, +1, 0},
       {misulaLajeSuperior, -1, 0},
   };
   const TProjeto p = projetoInicial();
@@ -155,8 +155,8 @@ TEST(Flexao, DimensionarSecaoCasosResolvidos) {
   };
   const TMateriaisFlexao mat = materiaisPadrao();
   for (const Caso& c : casos) {
-    const TResultadoSecao r = resolverSecao(mat, 15, 3.5, c.Nd, c.Md, c.asComprimida,
-                                            c.asTracionada);
+    const TResultadoSecao r =
+        resolverSecao(mat, 15, 3.5, c.Nd, c.Md, c.asComprimida, c.asTracionada);
     ASSERT_EQ(r.status, TStatusSecao::ok) << c.Md;
     if (c.tolXi > 0) {
       EXPECT_NEAR(r.xi, c.xi, c.tolXi) << c.Md;
@@ -286,8 +286,7 @@ TEST(Flexao, FalhasDoDimensionamentoNoRegistro) {
   {
     TRegistroMemoria log;
     bool parado = false;
-    const TResultadoSecao r =
-        dimensionarSecao(mat, 15, 3.5, 0, 20000, 0, 0, 2, parado, log);
+    const TResultadoSecao r = dimensionarSecao(mat, 15, 3.5, 0, 20000, 0, 0, 2, parado, log);
     EXPECT_EQ(r.status, TStatusSecao::foraDosDominios);
     EXPECT_TRUE(parado);
     EXPECT_EQ(log.linhas, (Linhas{"", "O dimensionamento está fora dos domínios 2, 3 ou 4", "",
@@ -297,8 +296,7 @@ TEST(Flexao, FalhasDoDimensionamentoNoRegistro) {
   {
     TRegistroMemoria log;
     bool parado = false;
-    const TResultadoSecao r =
-        dimensionarSecao(mat, 15, 3.5, 0, 1000, 0, 0, 1, parado, log, 5);
+    const TResultadoSecao r = dimensionarSecao(mat, 15, 3.5, 0, 1000, 0, 0, 1, parado, log, 5);
     EXPECT_EQ(r.status, TStatusSecao::semConvergencia);
     EXPECT_EQ(r.passos, 6);
     EXPECT_TRUE(parado);
@@ -324,9 +322,7 @@ struct FlexaoNoQuadro : ::testing::Test {
   void SetUp() override {
     for (int k : locaisComTela) d.telaEscolhida[static_cast<size_t>(k)] = 1;
   }
-  void dimensionar() {
-    dimensionarFlexao(p, q.m, q.s, construirCatalogoTelas(), d, parado, log);
-  }
+  void dimensionar() { dimensionarFlexao(p, q.m, q.s, construirCatalogoTelas(), d, parado, log); }
 };
 
 TEST_F(FlexaoNoQuadro, PosicoesELocais) {
@@ -392,23 +388,23 @@ TEST_F(FlexaoNoQuadro, QuinaDescontaAsBarrasDoMeioVizinho) {
 // internal corner that needs bars keeps its own value.
 TEST_F(FlexaoNoQuadro, LocaisCombinadosEmpatesESubtracoes) {
   // S = 5, 8, 9, 10, 12, 14, 15, 16, 19; all in case 1.
-  definirEsforco(q.m, 5, 1, -1500);       // position 2: 1,15 (M 1500)
-  definirEsforco(q.m, 8, 1, -1612);       // position 4: 1,15 (M 1612)
-  definirEsforco(q.m, 12, 1, -1200);      // position 10: 0,48
-  definirEsforco(q.m, 10, 1, -1700, -10); // position 8: 1,22 (N 10, M 1740)
-  definirEsforco(q.m, 14, 1, -1642);      // position 12: 1,22 (N 0, M 1642)
-  definirEsforco(q.m, 9, 1, -6000);       // position 6: 5,23 at the corner
-  definirEsforco(q.m, 16, 1, 3000);       // position 15: 2,94
-  definirEsforco(q.m, 19, 1, 1500);       // position 17: 1,15
+  definirEsforco(q.m, 5, 1, -1500);        // position 2: 1,15 (M 1500)
+  definirEsforco(q.m, 8, 1, -1612);        // position 4: 1,15 (M 1612)
+  definirEsforco(q.m, 12, 1, -1200);       // position 10: 0,48
+  definirEsforco(q.m, 10, 1, -1700, -10);  // position 8: 1,22 (N 10, M 1740)
+  definirEsforco(q.m, 14, 1, -1642);       // position 12: 1,22 (N 0, M 1642)
+  definirEsforco(q.m, 9, 1, -6000);        // position 6: 5,23 at the corner
+  definirEsforco(q.m, 16, 1, 3000);        // position 15: 2,94
+  definirEsforco(q.m, 19, 1, 1500);        // position 17: 1,15
   dimensionar();
   ASSERT_FALSE(parado);
   struct Posicao {
     int p;
     double as, n, m;
   };
-  const Posicao posicoes[] = {{2, 1.15, 0, 1500},   {4, 1.15, 0, 1612},  {10, 0.48, 0, 1200},
-                              {8, 1.22, 10, 1740},  {12, 1.22, 0, 1642}, {6, 5.23, 0, 6000},
-                              {15, 2.94, 0, 3000},  {17, 1.15, 0, 1500}};
+  const Posicao posicoes[] = {{2, 1.15, 0, 1500},  {4, 1.15, 0, 1612},  {10, 0.48, 0, 1200},
+                              {8, 1.22, 10, 1740}, {12, 1.22, 0, 1642}, {6, 5.23, 0, 6000},
+                              {15, 2.94, 0, 3000}, {17, 1.15, 0, 1500}};
   for (const Posicao& x : posicoes) {
     const size_t i = static_cast<size_t>(x.p);
     EXPECT_DOUBLE_EQ(d.asPosicao[i], x.as) << x.p;
@@ -420,14 +416,12 @@ TEST_F(FlexaoNoQuadro, LocaisCombinadosEmpatesESubtracoes) {
     double as, n, m;
   };
   const Local locais[] = {
-      {2, 1.15, 0, 1500},    // max(position 2, position 4): the first of the tie
-      {6, 1.22, 10, 1740},   // max(position 10, 8, 12): position 8 before 12
-      {4, 5.23, 0, 6000},    // not replaced: only an exact 0 becomes 0,9351
-      {8, 0.9351, 0, 0},
-      {9, 1.15, 0, 1500},
-      {7, 1.79, 0, 3000},    // position 15 less location 9, N and M of position 15
-      {3, 0.0, 0, 0},
-      {10, 0.0, 0, 0},
+      {2, 1.15, 0, 1500},   // max(position 2, position 4): the first of the tie
+      {6, 1.22, 10, 1740},  // max(position 10, 8, 12): position 8 before 12
+      {4, 5.23, 0, 6000},   // not replaced: only an exact 0 becomes 0,9351
+      {8, 0.9351, 0, 0},   {9, 1.15, 0, 1500},
+      {7, 1.79, 0, 3000},  // position 15 less location 9, N and M of position 15
+      {3, 0.0, 0, 0},      {10, 0.0, 0, 0},
   };
   for (const Local& l : locais) {
     EXPECT_NEAR(d.asBarrasCalculada[l.k], l.as, 1e-12) << l.k;
@@ -443,10 +437,9 @@ TEST_F(FlexaoNoQuadro, FalhaNoIcamentoPreservaOsLocais) {
   dimensionar();
   EXPECT_TRUE(parado);
   EXPECT_EQ(d.casoEmDimensionamento, 4);
-  EXPECT_EQ(log.linhas,
-            (Linhas{"", "O dimensionamento está fora dos domínios 2, 3 ou 4", "",
-                    "Problema no cálculo do içamento", "",
-                    "Diminua a distância de Içamento e Recalcule"}));
+  EXPECT_EQ(log.linhas, (Linhas{"", "O dimensionamento está fora dos domínios 2, 3 ou 4", "",
+                                "Problema no cálculo do içamento", "",
+                                "Diminua a distância de Içamento e Recalcule"}));
   for (size_t k = 1; k <= 10; ++k) {
     EXPECT_DOUBLE_EQ(d.asBarrasCalculada[k], 7.0);
     EXPECT_DOUBLE_EQ(d.nProjeto[k], 7.0);

@@ -14,11 +14,12 @@ class TPastaTemporaria {
  public:
   TPastaTemporaria() {
     std::random_device semente;
-    std::mt19937_64 gerador(semente() ^ static_cast<unsigned long long>(
-                                            std::chrono::steady_clock::now().time_since_epoch().count()));
+    std::mt19937_64 gerador(semente() ^
+                            static_cast<unsigned long long>(
+                                std::chrono::steady_clock::now().time_since_epoch().count()));
     for (int tentativa = 0; tentativa < 100; ++tentativa) {
-      caminho_ = std::filesystem::temp_directory_path() /
-                 ("galeria_teste_" + std::to_string(gerador()));
+      caminho_ =
+          std::filesystem::temp_directory_path() / ("galeria_teste_" + std::to_string(gerador()));
       std::error_code ec;
       if (std::filesystem::create_directory(caminho_, ec)) return;
     }

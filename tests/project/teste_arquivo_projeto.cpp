@@ -34,10 +34,18 @@ TProjeto projetoExemplo() {
 // into the wrong place shows.
 TProjeto projetoCompleto() {
   TProjeto p = projetoExemplo();
-  p.Obra = {"Drenagem da Av. Brasil", "Rua das Flores", "123", "Centro", "São Paulo", "SP",
-            "01000-000"};
-  p.Cliente = {"Prefeitura", "Praça da Sé", "1", "Sé", "São Paulo", "SP", "01001-000",
-               "(11) 1234-5678", "(11) 98765-4321", "obras@prefeitura.sp"};
+  p.Obra = {
+      "Drenagem da Av. Brasil", "Rua das Flores", "123", "Centro", "São Paulo", "SP", "01000-000"};
+  p.Cliente = {"Prefeitura",
+               "Praça da Sé",
+               "1",
+               "Sé",
+               "São Paulo",
+               "SP",
+               "01001-000",
+               "(11) 1234-5678",
+               "(11) 98765-4321",
+               "obras@prefeitura.sp"};
   TGeometria& g = p.Geometria;
   g.secaoConstante = false;
   g.comprimento = 2;
@@ -73,7 +81,8 @@ TCatalogoSolos catalogoDeCinco() {
   return c;
 }
 
-std::vector<std::string> linhasDaSecao(const std::vector<std::string>& l, const std::string& titulo) {
+std::vector<std::string> linhasDaSecao(const std::vector<std::string>& l,
+                                       const std::string& titulo) {
   std::vector<std::string> valores;
   size_t i = 0;
   while (i < l.size() && l[i] != titulo) ++i;
@@ -94,12 +103,15 @@ TEST(ArquivoProjeto, ExemploLinhaALinha) {
   for (int i = 0; i < 10; ++i) esperado.emplace_back();
   esperado.insert(esperado.end(), {hifens, "", "GEOMETRIA", "1", "0", "1", "2,20", "2,20"});
   for (int i = 0; i < 7; ++i) esperado.emplace_back("15,00");
-  esperado.insert(esperado.end(),
-                  {hifens, "", "INSTALACAO", "0", "0,30", "0,20", "20,00", "1,20", "30,00", hifens,
-                   "", "TIPO", "2", hifens, "", "SOBRECARGA", "1", "30", hifens, "", "ARMADURA",
-                   "0,25", "0,50", "180,00", "110,00", "1,30", "1,15", "3,00", "5,00", "15,0",
-                   hifens, "", "CRITERIO", "30,00", "25,00", "1", "26071,59", "1", "20", "1,00",
-                   "0,50", "0,80", "1,30", "1,35", "1,50", "1,20", hifens, "", "RESULTADOS"});
+  esperado.insert(
+      esperado.end(),
+      {hifens, "",           "INSTALACAO", "0",      "0,30",     "0,20",  "20,00",
+       "1,20", "30,00",      hifens,       "",       "TIPO",     "2",     hifens,
+       "",     "SOBRECARGA", "1",          "30",     hifens,     "",      "ARMADURA",
+       "0,25", "0,50",       "180,00",     "110,00", "1,30",     "1,15",  "3,00",
+       "5,00", "15,0",       hifens,       "",       "CRITERIO", "30,00", "25,00",
+       "1",    "26071,59",   "1",          "20",     "1,00",     "0,50",  "0,80",
+       "1,30", "1,35",       "1,50",       "1,20",   hifens,     "",      "RESULTADOS"});
   for (int i = 0; i < 6; ++i) esperado.emplace_back("0");
   for (int i = 0; i < 12; ++i) esperado.emplace_back("-1");
   esperado.insert(esperado.end(), {hifens, ""});
@@ -350,8 +362,12 @@ TEST(ArquivoProjeto, AcentosDaObraEDoClienteSobrevivemByteAByte) {
   p.Cliente.endereco = "   brancos no início e no fim   ";
   ASSERT_EQ(salvarProjeto(pasta / "acentos.gal", p), "");
   const std::string bytes = lerBytes(pasta / "acentos.gal");
-  EXPECT_NE(bytes.find("S\xE3o Jo\xE3o d\x92" "Alian\xE7" "a\r\n"), std::string::npos);
-  const TLeituraProjeto r = lerProjeto(pasta / "acentos.gal", catalogoSolosPadrao(), projetoExemplo());
+  EXPECT_NE(bytes.find("S\xE3o Jo\xE3o d\x92"
+                       "Alian\xE7"
+                       "a\r\n"),
+            std::string::npos);
+  const TLeituraProjeto r =
+      lerProjeto(pasta / "acentos.gal", catalogoSolosPadrao(), projetoExemplo());
   ASSERT_TRUE(r.ok) << r.erro;
   EXPECT_EQ(r.projeto.Obra.especificacao, p.Obra.especificacao);
   EXPECT_EQ(r.projeto.Obra.cidade, p.Obra.cidade);
@@ -448,8 +464,8 @@ TEST(ArquivoProjetoDanificado, ArquivoCortadoNosDadosDeEntrada) {
   // the empty line, "RESULTADOS" and the 18 indexes and the closing lines.
   const size_t ultimaEntrada = l.size() - 2 - 18 - 3;
   for (size_t n = 1; n < ultimaEntrada; n += 3) {
-    const std::string bytes =
-        montarLinhasArquivo(std::vector<std::string>(l.begin(), l.begin() + static_cast<long>(n)), false);
+    const std::string bytes = montarLinhasArquivo(
+        std::vector<std::string>(l.begin(), l.begin() + static_cast<long>(n)), false);
     const fs::path arquivo = pasta / ("cortado" + std::to_string(n) + ".gal");
     gravarBytes(arquivo, bytes);
     esperarRecusa(arquivo, "termina na linha " + std::to_string(n));
@@ -548,7 +564,8 @@ struct TCalculoFalso {
   }
 };
 
-TAberturaProjeto abrirLinhas(const std::vector<std::string>& l, TProjeto& projeto, TCalculoFalso& falso) {
+TAberturaProjeto abrirLinhas(const std::vector<std::string>& l, TProjeto& projeto,
+                             TCalculoFalso& falso) {
   TPastaTemporaria pasta;
   gravarBytes(pasta / "escolha.gal", montarLinhasArquivo(l, false));
   return abrirProjeto(pasta / "escolha.gal", catalogoDeCinco(), projeto, falso.calculo());
@@ -562,7 +579,8 @@ TEST(ArquivoProjetoEscolhas, EscolhaGravadaVoltaDepoisDoCalculo) {
   ASSERT_TRUE(r.aberto);
   EXPECT_TRUE(r.mensagens.empty()) << r.mensagens[0];
   EXPECT_EQ(falso.vezesRefeito, 1);
-  EXPECT_EQ(falso.telasVistas, gravado.Resultados.telaEscolhida) << "design redone with the stored meshes";
+  EXPECT_EQ(falso.telasVistas, gravado.Resultados.telaEscolhida)
+      << "design redone with the stored meshes";
   EXPECT_EQ(projeto.Resultados.telaEscolhida, gravado.Resultados.telaEscolhida);
   EXPECT_EQ(projeto.Resultados.barraEscolhida, gravado.Resultados.barraEscolhida);
   EXPECT_EQ(projeto.Resultados.fadigaEscolhida, gravado.Resultados.fadigaEscolhida);
@@ -644,9 +662,10 @@ TEST(ArquivoProjetoFuzz, MutacoesAleatoriasDaoRegistroSaoOuMensagem) {
   auto sorteio = [&gerador](size_t n) {
     return n == 0 ? size_t{0} : std::uniform_int_distribution<size_t>(0, n - 1)(gerador);
   };
-  const std::vector<std::string> pedacos = {"", "1", "2", "4", "-1", "0", "30", "99999999999999999999",
-                                            "1,5", "abc", "\r\n", "\n", "\x1A", "-", "1e308",
-                                            "NaN", "\xFF\xFE", ",", "1.5", "1,2,3"};
+  const std::vector<std::string> pedacos = {
+      "",         "1",   "2",    "4",    "-1",   "0", "30",    "99999999999999999999",
+      "1,5",      "abc", "\r\n", "\n",   "\x1A", "-", "1e308", "NaN",
+      "\xFF\xFE", ",",   "1.5",  "1,2,3"};
   const TCatalogoSolos solos = catalogoDeCinco();
   int aceitos = 0;
   for (int iteracao = 0; iteracao < 4000; ++iteracao) {
@@ -654,10 +673,18 @@ TEST(ArquivoProjetoFuzz, MutacoesAleatoriasDaoRegistroSaoOuMensagem) {
     const int mutacoes = 1 + static_cast<int>(sorteio(4));
     for (int m = 0; m < mutacoes; ++m) {
       switch (sorteio(6)) {
-        case 0: if (!bytes.empty()) bytes[sorteio(bytes.size())] = static_cast<char>(sorteio(256)); break;
-        case 1: if (!bytes.empty()) bytes.erase(sorteio(bytes.size()), 1 + sorteio(40)); break;
-        case 2: bytes.insert(sorteio(bytes.size() + 1), pedacos[sorteio(pedacos.size())]); break;
-        case 3: bytes.resize(sorteio(bytes.size() + 1)); break;
+        case 0:
+          if (!bytes.empty()) bytes[sorteio(bytes.size())] = static_cast<char>(sorteio(256));
+          break;
+        case 1:
+          if (!bytes.empty()) bytes.erase(sorteio(bytes.size()), 1 + sorteio(40));
+          break;
+        case 2:
+          bytes.insert(sorteio(bytes.size() + 1), pedacos[sorteio(pedacos.size())]);
+          break;
+        case 3:
+          bytes.resize(sorteio(bytes.size() + 1));
+          break;
         case 4: {  // replace one whole line
           auto l = separarLinhas(bytes);
           if (!l.empty()) l[sorteio(l.size())] = pedacos[sorteio(pedacos.size())];

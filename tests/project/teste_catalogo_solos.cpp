@@ -64,8 +64,10 @@ TEST(CatalogoSolos, AdicionarRecusaNaOrdemDasVerificacoes) {
       {"Areia", "", "", "Entre com o Peso Específico.", TCampoSolo::peso},
       {"Areia", "18", "", "Entre com o Ângulo de Atrito.", TCampoSolo::angulo},
       {"Areia", ",", "30", "O Peso Específico deve ser um número.", TCampoSolo::peso},
-      {"Areia", "18", "trinta", "O Ângulo de Atrito deve ser um número, em graus.", TCampoSolo::angulo},
-      {"Areia", "18", "30°", "O Ângulo de Atrito deve ser um número, em graus.", TCampoSolo::angulo},
+      {"Areia", "18", "trinta", "O Ângulo de Atrito deve ser um número, em graus.",
+       TCampoSolo::angulo},
+      {"Areia", "18", "30°", "O Ângulo de Atrito deve ser um número, em graus.",
+       TCampoSolo::angulo},
   };
   for (const Caso& caso : casos) {
     TCatalogoSolos c = catalogoSolosPadrao();
@@ -122,7 +124,8 @@ TEST(CatalogoSolos, OsSolosSeguintesSobemUmaPosicao) {
   TInstalacao inst;
   ASSERT_TRUE(removerSolo(c, 2, inst).aceito);
   ASSERT_EQ(c.tamanho(), antes.tamanho() - 1);
-  for (int i = 2; i < c.tamanho(); ++i) EXPECT_EQ(c.solos[static_cast<size_t>(i)], antes.solos[static_cast<size_t>(i + 1)]);
+  for (int i = 2; i < c.tamanho(); ++i)
+    EXPECT_EQ(c.solos[static_cast<size_t>(i)], antes.solos[static_cast<size_t>(i + 1)]);
 }
 
 TEST(CatalogoSolos, PerguntaDeRemocao) {

@@ -178,9 +178,18 @@ TEST(Configuracao, SoloAdicionadoEGravadoFicaPorUltimo) {
 TEST(Configuracao, FabricanteCoresELogotipoIdaEVolta) {
   TPastaTemporaria pasta;
   TConfiguracao c;
-  c.fabricante = {"Pré-Moldados São José Ltda.", "12.345.678/0001-90", "Rod. BR-116, km 3",
-                  "s/n", "Distrito Industrial", "Curitiba", "PR", "81000-000", "(41) 3333-4444",
-                  "(41) 99999-0000", "vendas@premoldados.com.br", std::string("BM\x00\x01\xFF", 5)};
+  c.fabricante = {"Pré-Moldados São José Ltda.",
+                  "12.345.678/0001-90",
+                  "Rod. BR-116, km 3",
+                  "s/n",
+                  "Distrito Industrial",
+                  "Curitiba",
+                  "PR",
+                  "81000-000",
+                  "(41) 3333-4444",
+                  "(41) 99999-0000",
+                  "vendas@premoldados.com.br",
+                  std::string("BM\x00\x01\xFF", 5)};
   c.precos = {"6,10", "4,75", "180,00", "2,5"};
   c.cores.corFundo = -2147483643;  // a system colour
   c.cores.corHmenor = corRGB(10, 20, 30);
@@ -255,10 +264,10 @@ TEST(ConfiguracaoFuzz, MutacoesDasLinhasNuncaDeixamMeioCatalogo) {
   TConfiguracao c;
   TInstalacao inst;
   adicionarSolo(c.solos, "Extra", "18", "30", inst);
-  const std::vector<std::vector<std::string>> bases = {
-      linhasSolos(c.solos), linhasCores(c.cores), linhasFabricante(c.fabricante, c.precos)};
-  const std::vector<std::string> pedacos = {"", "0", "1", "-1", "7", "2,5", "x", "99999999999",
-                                            "\xC3\xA7", "1000000"};
+  const std::vector<std::vector<std::string>> bases = {linhasSolos(c.solos), linhasCores(c.cores),
+                                                       linhasFabricante(c.fabricante, c.precos)};
+  const std::vector<std::string> pedacos = {"",    "0", "1",           "-1",       "7",
+                                            "2,5", "x", "99999999999", "\xC3\xA7", "1000000"};
   std::mt19937 gerador(99);
   auto sorteio = [&gerador](size_t n) {
     return n == 0 ? size_t{0} : std::uniform_int_distribution<size_t>(0, n - 1)(gerador);
@@ -267,16 +276,24 @@ TEST(ConfiguracaoFuzz, MutacoesDasLinhasNuncaDeixamMeioCatalogo) {
     auto l = bases[iteracao % 3];
     for (int m = 0; m < 1 + iteracao % 3; ++m) {
       switch (sorteio(3)) {
-        case 0: if (!l.empty()) l[sorteio(l.size())] = pedacos[sorteio(pedacos.size())]; break;
-        case 1: if (!l.empty()) l.erase(l.begin() + static_cast<long>(sorteio(l.size()))); break;
-        default: l.insert(l.begin() + static_cast<long>(sorteio(l.size() + 1)), pedacos[sorteio(pedacos.size())]);
+        case 0:
+          if (!l.empty()) l[sorteio(l.size())] = pedacos[sorteio(pedacos.size())];
+          break;
+        case 1:
+          if (!l.empty()) l.erase(l.begin() + static_cast<long>(sorteio(l.size())));
+          break;
+        default:
+          l.insert(l.begin() + static_cast<long>(sorteio(l.size() + 1)),
+                   pedacos[sorteio(pedacos.size())]);
       }
     }
     // Also through the file encoding, with a random byte changed.
     std::string bytes = montarLinhasArquivo(l, true);
-    if (!bytes.empty() && iteracao % 2) bytes[sorteio(bytes.size())] = static_cast<char>(sorteio(256));
+    if (!bytes.empty() && iteracao % 2)
+      bytes[sorteio(bytes.size())] = static_cast<char>(sorteio(256));
     std::vector<std::string> decodificadas;
-    for (const auto& b : separarLinhas(bytes)) decodificadas.push_back(cp1252ParaUtf8(decodificarLinha(b)));
+    for (const auto& b : separarLinhas(bytes))
+      decodificadas.push_back(cp1252ParaUtf8(decodificarLinha(b)));
 
     switch (iteracao % 3) {
       case 0: {

@@ -13,8 +13,8 @@ namespace galeria {
 namespace {
 
 namespace fs = std::filesystem;
-using teste::lerBytes;
 using teste::gravarBytes;
+using teste::lerBytes;
 using teste::TPastaTemporaria;
 
 bool soArquivo(const fs::path& pasta, const fs::path& esperado) {

@@ -17,9 +17,9 @@ struct CasoFormato {
 
 TEST(Numeros, FormataComVirgulaSemBrancos) {
   const CasoFormato casos[] = {
-      {2.2, "2,20", "2,2000"},     {26071.59, "26071,59", "26071,5900"},
+      {2.2, "2,20", "2,2000"},       {26071.59, "26071,59", "26071,5900"},
       {1.0 / 3.0, "0,33", "0,3333"}, {0.0, "0,00", "0,0000"},
-      {-1.005, "-1,00", "-1,0050"}, {1000.0, "1000,00", "1000,0000"},
+      {-1.005, "-1,00", "-1,0050"},  {1000.0, "1000,00", "1000,0000"},
   };
   for (const auto& c : casos) {
     EXPECT_EQ(formatar2(c.valor), c.dois) << c.valor;
@@ -76,7 +76,8 @@ struct VirgulaDecimal : std::numpunct<char> {
 };
 
 TEST(Numeros, NaoDependeDoLocaleGlobalCpp) {
-  const std::locale antes = std::locale::global(std::locale(std::locale::classic(), new VirgulaDecimal));
+  const std::locale antes =
+      std::locale::global(std::locale(std::locale::classic(), new VirgulaDecimal));
   EXPECT_EQ(formatar4(0.5), "0,5000");
   EXPECT_DOUBLE_EQ(*lerNumero("0.25"), 0.25);
   std::locale::global(antes);
