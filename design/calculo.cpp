@@ -97,14 +97,6 @@ bool dimensionarEVerificar(TSessao& s, const TCatalogoTelas& catalogo, TProgress
   return false;
 }
 
-// The proposed choice becomes the project's reinforcement choice.
-void registrarEscolhaProposta(const TDimensionamento& d, TResultados& r) {
-  r.telaEscolhida = telasParaArquivo(d);
-  for (int k = 1; k <= nLocais; ++k)
-    r.barraEscolhida[static_cast<size_t>(k - 1)] = d.barraEscolhida[static_cast<size_t>(k)];
-  r.fadigaEscolhida = {d.fadigaEscolhida[1], d.fadigaEscolhida[2]};
-}
-
 }  // namespace
 
 TArmaduraAdotada armaduraAdotada(const TDimensionamento& d, const TCatalogoTelas& catalogo) {
@@ -129,6 +121,13 @@ TArmaduraAdotada armaduraAdotada(const TDimensionamento& d, const TCatalogoTelas
   a.diametroFadigaCoroamento = coroamento ? diametroDoTexto(coroamento->texto) : 0.0;
   a.diametroFadigaQuina = quina ? diametroDoTexto(quina->texto) : 0.0;
   return a;
+}
+
+void registrarEscolha(const TDimensionamento& d, TResultados& r) {
+  r.telaEscolhida = telasParaArquivo(d);
+  for (int k = 1; k <= nLocais; ++k)
+    r.barraEscolhida[static_cast<size_t>(k - 1)] = d.barraEscolhida[static_cast<size_t>(k)];
+  r.fadigaEscolhida = {d.fadigaEscolhida[1], d.fadigaEscolhida[2]};
 }
 
 TListasAlternativas listasAlternativas(const TDimensionamento& d) {
@@ -195,7 +194,7 @@ void executarCalculo(TSessao& s, TProgresso& progresso) {
     calcularArmaduraAoLongo(p, m, secoes, d, parado,
                             projetoFalhou ? static_cast<TProgresso&>(mudo) : progresso);
     calcularComprimentosBarras(p, m, secoes, d);
-    registrarEscolhaProposta(d, p.Resultados);
+    registrarEscolha(d, p.Resultados);
 
     if (!parado && !resultadosFinitos(s)) {
       progresso.registrar("Resultado numérico inválido no cálculo");

@@ -37,6 +37,10 @@ TArmaduraAdotada armaduraAdotada(const TDimensionamento& d, const TCatalogoTelas
 // The bar lists with their current choice, as the crack-width screening reads them.
 TListasAlternativas listasAlternativas(const TDimensionamento& d);
 
+// The design's current mesh, bar and fatigue choices become the project's
+// reinforcement choice (what the project file stores).
+void registrarEscolha(const TDimensionamento& d, TResultados& r);
+
 // Runs every stage in order, logging through `progresso`; sets
 // projeto.estado.calculoInterrompido / resultadosValidos, the proposed
 // reinforcement choice and the banner.

@@ -14,14 +14,6 @@ void quantidades(TSessao& s, TProgresso& progresso) {
   calcularComprimentosBarras(s.projeto, s.analise.modelo, s.analise.secoes, s.dimensionamento);
 }
 
-void guardarEscolha(TSessao& s) {
-  const TDimensionamento& d = s.dimensionamento;
-  TResultados& r = s.projeto.Resultados;
-  r.telaEscolhida = telasParaArquivo(d);
-  for (size_t k = 1; k <= nLocais; ++k) r.barraEscolhida[k - 1] = d.barraEscolhida[k];
-  r.fadigaEscolhida = {d.fadigaEscolhida[1], d.fadigaEscolhida[2]};
-}
-
 }  // namespace
 
 void redimensionarComTelas(TSessao& s, const std::array<int, 6>& telasArquivo,
@@ -44,7 +36,7 @@ void redimensionarComTelas(TSessao& s, const std::array<int, 6>& telasArquivo,
     calcularAreaBarrasEscolhidas(d);
   }
   quantidades(s, progresso);
-  guardarEscolha(s);
+  registrarEscolha(s.dimensionamento, s.projeto.Resultados);
 }
 
 void definirEscolhaBarras(TSessao& s, const std::array<int, 10>& barras,
@@ -58,7 +50,7 @@ void definirEscolhaBarras(TSessao& s, const std::array<int, 10>& barras,
                                      armaduraAdotada(d, construirCatalogoTelas()));
   TProgressoSilencioso mudo;
   quantidades(s, mudo);
-  guardarEscolha(s);
+  registrarEscolha(s.dimensionamento, s.projeto.Resultados);
 }
 
 std::array<int, 12> tamanhosDasListas(const TDimensionamento& d) {
