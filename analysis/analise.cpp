@@ -14,8 +14,7 @@ void registrarPar(TProgresso& progresso, const std::string& linha) {
 }
 
 std::string problemaDaGeometria(const TGeometria& geometria) {
-  TGeometria g = geometria;
-  igualarSecaoConstante(g);
+  const TGeometria g = geometriaEfetiva(geometria);
   const TValoresGeometricos v = valoresGeometricos(g);
   if (!(v.blCm > 0.0) || !(v.hlCm > 0.0))
     return "Largura ou altura livre da seção inválida para o cálculo";

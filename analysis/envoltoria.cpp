@@ -77,8 +77,7 @@ void calcularEnvoltoria(const TModeloEF& m, TEnvoltoria& env) {
 }
 
 TSecoesProjeto calcularSecoesProjeto(const TProjeto& p, const TModeloEF& m) {
-  TGeometria g = p.Geometria;
-  igualarSecaoConstante(g);
+  const TGeometria g = geometriaEfetiva(p.Geometria);
   const bool topo = m.tipoMisula == 2 || m.tipoMisula == 4;
   const bool fundo = m.tipoMisula == 3 || m.tipoMisula == 4;
 

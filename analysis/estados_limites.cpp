@@ -207,8 +207,8 @@ struct TEspessuras {
   double hb, hp, hc;
 };
 
-TEspessuras espessuras(const TGeometria& g) {
-  if (g.secaoConstante) return {g.hc, g.hc, g.hc};
+TEspessuras espessuras(const TGeometria& geometria) {
+  const TGeometria g = geometriaEfetiva(geometria);
   return {g.hb, g.hp, g.hc};
 }
 

@@ -26,18 +26,17 @@ int calcularTipoMisula(const TGeometria& g) {
   return 1;
 }
 
-// Leg values of a constant section are all m and the thicknesses all h.
+// The section in cm as plain numbers (a constant section with all legs m and
+// all thicknesses h).
 struct TDimensoes {
-  double blCm, hlCm, mhc, mvc, mhb, mvb, hc, hp, hb;
+  double blCm, hlCm, mhc, mvc, mhb, mvb, hc, hp, hb, larguraExterna, alturaExterna;
 };
 
-TDimensoes dimensoes(const TGeometria& g) {
-  TDimensoes d{g.bl * 100.0, g.hl * 100.0, g.mhc, g.mvc, g.mhb, g.mvb, g.hc, g.hp, g.hb};
-  if (g.secaoConstante) {
-    d.mvc = d.mhb = d.mvb = d.mhc;
-    d.hp = d.hb = d.hc;
-  }
-  return d;
+TDimensoes dimensoes(const TGeometria& geometria) {
+  const TGeometria g = geometriaEfetiva(geometria);
+  const TValoresGeometricos v = valoresGeometricos(g);
+  return {v.blCm, v.hlCm,           g.mhc,          g.mvc, g.mhb, g.mvb, g.hc, g.hp,
+          g.hb,   v.larguraExterna, v.alturaExterna};
 }
 
 // The centre line cut where a haunch zone starts or ends, walked
@@ -99,8 +98,7 @@ void gerarMalha(const TProjeto& p, TModeloEF& m) {
   const TDimensoes d = dimensoes(p.Geometria);
   m.tipoMisula = calcularTipoMisula(p.Geometria);
   const double c = p.Criterio.compElemento;
-  const double larguraExterna = d.blCm + 2 * d.hp;
-  const double alturaExterna = d.hb + d.hlCm + d.hc;
+  const double larguraExterna = d.larguraExterna, alturaExterna = d.alturaExterna;
 
   m.pontosDesenho.assign(1, TPonto{});
   for (TPonto q :

@@ -70,6 +70,11 @@ void igualarSecaoConstante(TGeometria& g) {
   g.hp = g.hb = g.hc;
 }
 
+TGeometria geometriaEfetiva(TGeometria g) {
+  igualarSecaoConstante(g);
+  return g;
+}
+
 TProjeto projetoInicial() { return TProjeto{}; }
 
 void aplicarSolo(TInstalacao& inst, int indice, double gamaS, double fi) {

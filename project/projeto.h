@@ -146,6 +146,9 @@ TValoresGeometricos valoresGeometricos(const TGeometria& g);
 // equal to hc, as confirming the geometry dialog leaves them.
 void igualarSecaoConstante(TGeometria& g);
 
+// A copy with the constant-section rule applied: what the calculation reads.
+TGeometria geometriaEfetiva(TGeometria g);
+
 // The record as the program holds it at start.
 TProjeto projetoInicial();
 
