@@ -77,14 +77,16 @@ bool dimensionarEVerificar(TSessao& s, const TCatalogoTelas& catalogo, TProgress
     verificarFadiga(p, m, secoes, d);
   }
 
-  if (!parado)
-    s.cortante = executarEtapaCortante(p, m, secoes, armaduraAdotada(d, catalogo), progresso);
-
   if (!parado) {
+    // The reinforcement in place is the same for the shear and the crack
+    // checks: the shear check never stops the calculation.
+    const TArmaduraAdotada armadura = armaduraAdotada(d, catalogo);
+    s.cortante = executarEtapaCortante(p, m, secoes, armadura, progresso);
+
     progresso.registrar("");
     progresso.registrar("Verificando Fissuração (ELS)");
     progresso.repintar();
-    s.fissuracao = verificarFissuracao(p, m, secoes, armaduraAdotada(d, catalogo));
+    s.fissuracao = verificarFissuracao(p, m, secoes, armadura);
     for (int pos = 1; pos <= nPosicoes; ++pos) {
       if (fissuracaoExcedida(s.fissuracao, pos, p.Armadura.w)) {
         progresso.registrar("");
